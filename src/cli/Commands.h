@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace zw::cli {
+
+// Where a command writes; the tests pass string-backed streams.
+struct CliIo {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Exit statuses shared by the commands.
+enum ExitStatus { ExitOk = 0, ExitCheckFailed = 1, ExitBadInput = 2, ExitDownloadFailed = 3 };
+
+// Each command gets its own arguments (without the program and command names)
+// and returns the process's exit status.
+using CommandFn = int (*)(const QStringList& args, CliIo& io);
+
+struct Command {
+    const char* name;
+    const char* summary;
+    CommandFn run;
+};
+
+int runBarcode(const QStringList& args, CliIo& io);
+int runRow(const QStringList& args, CliIo& io);
+int runPicture(const QStringList& args, CliIo& io);
+int runFill(const QStringList& args, CliIo& io);
+int runUpdateArticles(const QStringList& args, CliIo& io);
+int runLabel(const QStringList& args, CliIo& io);
+
+// The table of commands, in the order --help lists them.
+const QList<Command>& commands();
+
+// Dispatches argv (program name first) to a command.
+int runCli(const QStringList& argv, CliIo& io);
+
+} // namespace zw::cli

@@ -1,0 +1,94 @@
+#include "core/Convert.h"
+
+#include "core/AppError.h"
+
+#include <limits>
+
+namespace zw {
+
+QString trimControl(const QString& s) {
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && s.at(end - 1).unicode() <= 32)
+        --end;
+    return s.mid(begin, end - begin);
+}
+
+bool tryStrToInt(const QString& s, int& value) {
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n && s.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+'))) {
+        negative = s.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (i < n && s.at(i) == QLatin1Char('$')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && s.at(i) == QLatin1Char('0') && (s.at(i + 1) == QLatin1Char('x') || s.at(i + 1) == QLatin1Char('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= n)
+        return false;
+    qint64 acc = 0;
+    const qint64 limit = base == 16 ? qint64(std::numeric_limits<quint32>::max())
+                                    : qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+    for (; i < n; ++i) {
+        int digit = -1;
+        const ushort c = s.at(i).unicode();
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        if (digit < 0)
+            return false;
+        acc = acc * base + digit;
+        if (acc > limit)
+            return false;
+    }
+    // Hexadecimal texts wrap into the signed range, as a 32-bit register would.
+    if (base == 16)
+        value = int(quint32(acc)) * (negative ? -1 : 1);
+    else
+        value = int(negative ? -acc : acc);
+    return true;
+}
+
+int strToInt(const QString& s) {
+    int v = 0;
+    if (!tryStrToInt(s, v))
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(s));
+    return v;
+}
+
+int strToIntDef(const QString& s, int fallback) {
+    int v = 0;
+    return tryStrToInt(s, v) ? v : fallback;
+}
+
+bool strToBool(const QString& s) {
+    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    int i = 0;
+    if (tryStrToInt(s, i))
+        return i != 0;
+    bool ok = false;
+    const double d = s.trimmed().toDouble(&ok);
+    if (ok && !s.trimmed().isEmpty())
+        return d != 0.0;
+    throw AppError(QStringLiteral("'%1' is not a valid boolean value").arg(s));
+}
+
+QString boolToStr(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+
+} // namespace zw

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace zw {
+
+// Removes leading and trailing characters with codes up to 32.
+QString trimControl(const QString& s);
+
+// Text to integer as the settings and article files need it: optional leading
+// blanks, an optional sign, decimal digits, or hexadecimal after "$" or "0x".
+// Anything else raises AppError("'<text>' is not a valid integer value").
+int strToInt(const QString& s);
+// As strToInt, but yields `fallback` instead of raising.
+int strToIntDef(const QString& s, int fallback);
+bool tryStrToInt(const QString& s, int& value);
+
+// Boolean text: "true"/"false" in any letter case, or a number (0 is false,
+// any other number true). Anything else raises AppError("'<text>' is not a valid boolean value").
+bool strToBool(const QString& s);
+// The settings writer's form: "True" or "False".
+QString boolToStr(bool b);
+
+} // namespace zw

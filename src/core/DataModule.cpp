@@ -1,0 +1,100 @@
+#include "core/DataModule.h"
+
+#include "core/AppError.h"
+#include "core/IniFile.h"
+#include "core/TextFile.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+
+namespace zw {
+
+TDataModule1* DataModule1 = nullptr;
+
+// No real server is known at build time; installations name theirs with the
+// key DownloadServer. The reserved .invalid domain never resolves, so an
+// unconfigured installation fails its download instead of asking a stranger.
+const char* const TDataModule1::DefaultDownloadServer = "download.zeichwerk.invalid";
+
+TDataModule1::TDataModule1() { DataModuleCreate(); }
+
+TDataModule1::~TDataModule1() { DataModuleDestroy(); }
+
+void TDataModule1::DataModuleCreate() {
+    myDaten.ArtikelListe.Clear();
+    sLogger.clear();
+    loggerNameAndTimestamp =
+        QStringLiteral("__") + platform().now().toString(QStringLiteral("yyyyMMdd_HHmmss")) + QStringLiteral(".log");
+    EAN_File_Name = QStringLiteral("artikel_ean_liste.txt");
+    const QString server = QStringLiteral("http://") + downloadServer();
+    EAN_Download_Pfad = server + QStringLiteral("/_download/artikel_ean_liste.txt");
+    PROXY_TEST_PFAD = server + QStringLiteral("/_download/_proxytext_kelb_gmbh_ostrelt_zeichwerk");
+    sAktArtikelliste = QStringLiteral("Artikel.ini");
+    sAktBarcodeFile = QStringLiteral("Barcode.ini");
+    slGeraetetyp.clear();
+    slLagerplatz.clear();
+    LadeGeraetetypUndLagerplatz();
+}
+
+void TDataModule1::DataModuleDestroy() {
+    slGeraetetyp.clear();
+    slLagerplatz.clear();
+    myDaten.ArtikelListe.Clear();
+}
+
+void TDataModule1::LadeGeraetetypUndLagerplatz() {
+    const IniFile ini(GibPfadToEigeneDateien(sAktBarcodeFile));
+    auto valuesOf = [&](const QString& section) {
+        QStringList values;
+        for (const QString& line : ini.readSectionValues(section))
+            values.append(line.mid(line.indexOf(QLatin1Char('=')) + 1));
+        return values;
+    };
+    slGeraetetyp = valuesOf(QStringLiteral("Geraetetyp"));
+    slLagerplatz = valuesOf(QStringLiteral("Lagerplatz"));
+}
+
+QString TDataModule1::GibPfadToEigeneDateien(const QString& s) const {
+    if (platform().fileExists(homedir + s))
+        return homedir + s;
+    return platform().programFolder() + s;
+}
+
+QString TDataModule1::GibPfadToInstallationsOrdner(const QString& s) const {
+    const QString path = platform().programFolder() + s;
+    return platform().fileExists(path) ? path : QString();
+}
+
+QString TDataModule1::SaveToEigeneDateien(const QString& s) const { return ArtikelnummerPflegePfad + s; }
+
+void TDataModule1::writeLog(const QString& s) {
+    sLogger.append(QLatin1Char('[') + platform().now().toString(QStringLiteral("yyyy.MM.dd - HH:mm:ss")) +
+                   QStringLiteral("] ") + s);
+}
+
+void TDataModule1::saveLog() {
+    if (!schreibeLog)
+        return;
+    writeTextFile(homedir + loggerNameAndTimestamp, sLogger, TextEncoding::Windows1252, false);
+}
+
+QString TDataModule1::downloadServer() {
+    const IniFile ini(platform().programFolder() + QStringLiteral("Barcode.ini"));
+    const QString host = ini.readString(QStringLiteral("Einstellungen"), QStringLiteral("DownloadServer"), QString());
+    return host.isEmpty() ? QString::fromLatin1(DefaultDownloadServer) : host;
+}
+
+QString TSysFolderLocation::GetShellFolder() const {
+    if (_CSIDL != CSIDL_PERSONAL)
+        throw AppError(QStringLiteral("Argument ungültig"));
+    QString path = platform().documentsFolder().trimmed();
+    if (path.isEmpty())
+        throw AppError(QStringLiteral("Ordner kann nicht ermittelt werden"));
+    if (!QDir(path).exists())
+        throw AppError(QStringLiteral("Ordner existiert nicht"));
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+} // namespace zw

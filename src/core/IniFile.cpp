@@ -1,0 +1,220 @@
+#include "core/IniFile.h"
+
+#include "core/Convert.h"
+
+#include <QFileInfo>
+
+namespace zw {
+
+namespace {
+
+bool isSectionLine(const QString& line, QString* name) {
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return false;
+    if (name) {
+        const qsizetype close = t.indexOf(QLatin1Char(']'));
+        *name = (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+    }
+    return true;
+}
+
+bool isEntryLine(const QString& line, QString* key, QString* value) {
+    const QString t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(QLatin1Char(';')))
+        return false;
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return false;
+    if (key)
+        *key = t.left(eq).trimmed();
+    if (value)
+        *value = t.mid(eq + 1).trimmed();
+    return true;
+}
+
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// A line break inside a value would turn the rest into further keys.
+QString singleLine(const QString& value) {
+    QString v = value;
+    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return v;
+}
+
+// Index range [begin, end) of the body of the first section named `section`;
+// begin is the header's index + 1. Returns false when there is no such section.
+template <typename Lines> bool findSection(const Lines& lines, const QString& section, int& header, int& end) {
+    QString name;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (isSectionLine(lines[i].text, &name) && sameName(name, section)) {
+            header = i;
+            end = i + 1;
+            while (end < lines.size() && !isSectionLine(lines[end].text, nullptr))
+                ++end;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool IniFile::exists() const { return !m_path.isEmpty() && QFileInfo(m_path).isFile(); }
+
+bool IniFile::load(Content& c) const {
+    c = Content{};
+    QByteArray bytes;
+    if (!readFileBytes(m_path, bytes))
+        return false;
+    const TextDocument probe = decodeTextFile(bytes.left(4));
+    c.encoding = probe.encoding;
+    c.byteOrderMark = probe.byteOrderMark;
+    const qsizetype skip = !c.byteOrderMark ? 0 : (c.encoding == TextEncoding::Utf8 ? 3 : 2);
+    const QString text = decodeBytes(bytes.mid(skip), c.encoding);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text.at(i);
+        if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n'))
+            continue;
+        qsizetype endLen = 1;
+        if (ch == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            endLen = 2;
+        c.lines.append({text.mid(start, i - start), text.mid(i, endLen)});
+        i += endLen - 1;
+        start = i + 1;
+    }
+    if (start < n)
+        c.lines.append({text.mid(start), QString()});
+    return true;
+}
+
+void IniFile::save(const Content& c) const {
+    QString text;
+    for (const Line& l : c.lines) {
+        text += l.text;
+        text += l.ending;
+    }
+    QByteArray bytes;
+    if (c.byteOrderMark)
+        bytes = encodeLines({}, c.encoding, true);
+    bytes += encodeText(text, c.encoding);
+    writeFileAtomically(m_path, bytes);
+}
+
+QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue) const {
+    Content c;
+    if (!load(c))
+        return defaultValue;
+    int header = 0, end = 0;
+    if (!findSection(c.lines, section, header, end))
+        return defaultValue;
+    QString k, v;
+    for (int i = header + 1; i < end; ++i)
+        if (isEntryLine(c.lines[i].text, &k, &v) && sameName(k, key))
+            return v;
+    return defaultValue;
+}
+
+int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const {
+    return strToIntDef(readString(section, key, QString()), defaultValue);
+}
+
+bool IniFile::readBool(const QString& section, const QString& key, bool defaultValue) const {
+    return strToBool(readString(section, key, boolToStr(defaultValue)));
+}
+
+QStringList IniFile::readSectionValues(const QString& section) const {
+    QStringList out;
+    Content c;
+    if (!load(c))
+        return out;
+    int header = 0, end = 0;
+    if (!findSection(c.lines, section, header, end))
+        return out;
+    QString k, v;
+    for (int i = header + 1; i < end; ++i)
+        if (isEntryLine(c.lines[i].text, &k, &v))
+            out.append(k + QLatin1Char('=') + v);
+    return out;
+}
+
+QStringList IniFile::readSectionKeys(const QString& section) const {
+    QStringList out;
+    for (const QString& line : readSectionValues(section))
+        out.append(line.left(line.indexOf(QLatin1Char('='))));
+    return out;
+}
+
+bool IniFile::sectionExists(const QString& section) const {
+    Content c;
+    int header = 0, end = 0;
+    return load(c) && findSection(c.lines, section, header, end);
+}
+
+void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    if (m_path.isEmpty())
+        return;
+    Content c;
+    load(c);
+    const QString entry = key + QLatin1Char('=') + singleLine(value);
+    const QString crlf = QStringLiteral("\r\n");
+    auto terminateLast = [&] {
+        if (!c.lines.isEmpty() && c.lines.last().ending.isEmpty())
+            c.lines.last().ending = crlf;
+    };
+    int header = 0, end = 0;
+    if (!findSection(c.lines, section, header, end)) {
+        terminateLast();
+        c.lines.append({QLatin1Char('[') + section + QLatin1Char(']'), crlf});
+        c.lines.append({entry, crlf});
+        save(c);
+        return;
+    }
+    QString k;
+    for (int i = header + 1; i < end; ++i) {
+        if (isEntryLine(c.lines[i].text, &k, nullptr) && sameName(k, key)) {
+            if (c.lines[i].text == entry)
+                return;
+            c.lines[i].text = entry;
+            save(c);
+            return;
+        }
+    }
+    // New key: after the section's last non-blank line, before blank lines that
+    // separate it from the next section.
+    int insertAt = end;
+    while (insertAt > header + 1 && c.lines[insertAt - 1].text.trimmed().isEmpty())
+        --insertAt;
+    if (c.lines[insertAt - 1].ending.isEmpty())
+        c.lines[insertAt - 1].ending = crlf;
+    c.lines.insert(insertAt, {entry, crlf});
+    save(c);
+}
+
+void IniFile::writeInteger(const QString& section, const QString& key, int value) {
+    writeString(section, key, QString::number(value));
+}
+
+void IniFile::writeBool(const QString& section, const QString& key, bool value) {
+    writeString(section, key, boolToStr(value));
+}
+
+void IniFile::eraseSection(const QString& section) {
+    Content c;
+    if (m_path.isEmpty() || !load(c))
+        return;
+    int header = 0, end = 0;
+    bool changed = false;
+    while (findSection(c.lines, section, header, end)) {
+        c.lines.remove(header, end - header);
+        changed = true;
+    }
+    if (changed)
+        save(c);
+}
+
+} // namespace zw

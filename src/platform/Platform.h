@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace zw {
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Every operating-system service the program uses. Nothing outside src/platform
+// calls the operating system directly; tests install a fake through setPlatform.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Folders, each returned with a trailing "/".
+    virtual QString documentsFolder() = 0;
+    virtual QString programFolder() = 0;
+    virtual QString currentFolder() = 0;
+
+    // Files.
+    virtual bool fileExists(const QString& path) = 0;
+    virtual bool deleteFile(const QString& path) = 0;
+    // Fails, leaving both files as they are, when `to` exists.
+    virtual bool moveFileNoOverwrite(const QString& from, const QString& to) = 0;
+    virtual bool createFolder(const QString& path) = 0;
+
+    // Desktop shell.
+    virtual bool openDocument(const QString& path) = 0;
+    // Lets the user choose a program for the file and starts it with the file.
+    virtual bool openWith(const QString& path) = 0;
+
+    // Modal dialogs. A caption of "" means the application's name.
+    virtual MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
+                                      const QString& text) = 0;
+    // Empty when the user cancels.
+    virtual QString chooseFolder(const QString& caption, const QString& startFolder) = 0;
+    // Returns false when the user cancels; `value` holds the entered text otherwise.
+    virtual bool inputBox(const QString& caption, const QString& prompt, QString& value) = 0;
+
+    // Network state; answers true when the platform cannot tell.
+    virtual bool isConnected() = 0;
+
+    // Local time.
+    virtual QDateTime now() = 0;
+};
+
+// The platform in use. Until setPlatform is called this is the Qt platform
+// without dialogs (dialogs answer as if cancelled / OK; see QtPlatform).
+Platform& platform();
+// Installs `p` (not owned); nullptr restores the default.
+void setPlatform(Platform* p);
+
+// Convenience wrappers for the common message kinds.
+inline void showError(const QString& caption, const QString& text) {
+    platform().showMessage(MessageIcon::Error, MessageButtons::Ok, caption, text);
+}
+inline void showWarning(const QString& caption, const QString& text) {
+    platform().showMessage(MessageIcon::Warning, MessageButtons::Ok, caption, text);
+}
+inline void showInformation(const QString& caption, const QString& text) {
+    platform().showMessage(MessageIcon::Information, MessageButtons::Ok, caption, text);
+}
+inline bool askYesNo(const QString& caption, const QString& text) {
+    return platform().showMessage(MessageIcon::Question, MessageButtons::YesNo, caption, text) == MessageAnswer::Yes;
+}
+
+} // namespace zw

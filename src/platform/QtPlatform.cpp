@@ -1,0 +1,105 @@
+#include "platform/QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkInformation>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace zw {
+
+namespace {
+QtPlatform& defaultPlatform() {
+    static QtPlatform p;
+    return p;
+}
+Platform* g_platform = nullptr;
+} // namespace
+
+Platform& platform() { return g_platform ? *g_platform : defaultPlatform(); }
+void setPlatform(Platform* p) { g_platform = p; }
+
+QString withTrailingSlash(const QString& path) {
+    if (path.isEmpty() || path.endsWith(QLatin1Char('/')))
+        return path;
+    return path + QLatin1Char('/');
+}
+
+QString QtPlatform::documentsFolder() {
+    return withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+QString QtPlatform::programFolder() {
+    // Before a QCoreApplication exists applicationDirPath() is empty; fall back to
+    // the executable's link in /proc, which is where Linux keeps it.
+    QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (dir.isEmpty())
+        dir = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+    return withTrailingSlash(dir);
+}
+
+QString QtPlatform::currentFolder() { return withTrailingSlash(QDir::currentPath()); }
+
+bool QtPlatform::fileExists(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    QFileInfo fi(path);
+    return fi.exists() && !fi.isDir();
+}
+
+bool QtPlatform::deleteFile(const QString& path) { return QFile::remove(path); }
+
+bool QtPlatform::moveFileNoOverwrite(const QString& from, const QString& to) {
+    // QFile::rename refuses an existing target, but checking first keeps the
+    // rule explicit for folders and case-insensitive file systems too.
+    if (QFileInfo::exists(to))
+        return false;
+    return QFile::rename(from, to);
+}
+
+bool QtPlatform::createFolder(const QString& path) { return QDir().mkpath(path); }
+
+bool QtPlatform::openDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtPlatform::openWith(const QString&) { return false; }
+
+MessageAnswer QtPlatform::showMessage(MessageIcon, MessageButtons buttons, const QString& caption,
+                                      const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+QString QtPlatform::chooseFolder(const QString&, const QString&) { return {}; }
+
+bool QtPlatform::inputBox(const QString&, const QString&, QString&) { return false; }
+
+bool QtPlatform::isConnected() {
+    // Without a backend (no D-Bus, no NetworkManager) the state is unknown:
+    // answer "connected" and let the download decide.
+    if (!QNetworkInformation::instance() && !QNetworkInformation::loadDefaultBackend())
+        return true;
+    auto* info = QNetworkInformation::instance();
+    if (!info)
+        return true;
+    switch (info->reachability()) {
+    case QNetworkInformation::Reachability::Disconnected:
+        return false;
+    case QNetworkInformation::Reachability::Unknown:
+    case QNetworkInformation::Reachability::Local:
+    case QNetworkInformation::Reachability::Site:
+    case QNetworkInformation::Reachability::Online:
+        break;
+    }
+    return true;
+}
+
+QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
+
+} // namespace zw

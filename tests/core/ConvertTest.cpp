@@ -1,0 +1,50 @@
+#include "core/AppError.h"
+#include "core/Convert.h"
+
+#include <gtest/gtest.h>
+
+using namespace zw;
+
+namespace {
+
+TEST(Convert, IntegerText) {
+    struct Row {
+        const char* text;
+        bool ok;
+        int value;
+    };
+    const Row rows[] = {
+        {"0", true, 0},       {"00", true, 0},      {"42", true, 42},     {"-7", true, -7},       {"+7", true, 7},
+        {"  12", true, 12},   {"$1F", true, 31},    {"0x10", true, 16},   {"2147483647", true, 2147483647},
+        {"-2147483648", true, int(-2147483648LL)},  {"2147483648", false, 0}, {"12 ", false, 0},
+        {"1x", false, 0},     {"", false, 0},       {"-", false, 0},      {"1.5", false, 0},
+    };
+    for (const Row& r : rows) {
+        int v = -99;
+        EXPECT_EQ(tryStrToInt(QString::fromUtf8(r.text), v), r.ok) << r.text;
+        if (r.ok) {
+            EXPECT_EQ(v, r.value) << r.text;
+            EXPECT_EQ(strToInt(QString::fromUtf8(r.text)), r.value) << r.text;
+        } else {
+            EXPECT_THROW(strToInt(QString::fromUtf8(r.text)), AppError) << r.text;
+            EXPECT_EQ(strToIntDef(QString::fromUtf8(r.text), -1), -1) << r.text;
+        }
+    }
+}
+
+TEST(Convert, TrimRemovesControlCharactersAndBlanksOnly) {
+    EXPECT_EQ(trimControl(QStringLiteral("\t \x01 ab c \r\n")), QStringLiteral("ab c"));
+    EXPECT_EQ(trimControl(QStringLiteral("\u00A0x\u00A0")), QStringLiteral("\u00A0x\u00A0"));
+    EXPECT_EQ(trimControl(QStringLiteral("   ")), QString());
+}
+
+TEST(Convert, ConversionErrorCarriesTheText) {
+    try {
+        strToInt(QStringLiteral("1x"));
+        FAIL();
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'1x' is not a valid integer value"));
+    }
+}
+
+} // namespace

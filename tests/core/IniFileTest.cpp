@@ -1,0 +1,139 @@
+#include "core/AppError.h"
+#include "core/IniFile.h"
+
+#include "FakePlatform.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zw;
+using zw::test::readFile;
+using zw::test::writeFile;
+
+namespace {
+
+struct IniFixture : ::testing::Test {
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath(QStringLiteral("Barcode.ini")); }
+};
+
+TEST_F(IniFixture, ReadsWithCaseInsensitiveNamesAndTrimmedValues) {
+    writeFile(path(), "; comment\r\n[einstellungen]\r\n  Sprache =  Englisch  \r\nArtNrPfad=\r\n[Other]\r\nSprache=x\r\n");
+    const IniFile ini(path());
+    struct Row {
+        const char* section;
+        const char* key;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"Einstellungen", "Sprache", "Englisch"},   // case of section differs, blanks trimmed
+        {"EINSTELLUNGEN", "SPRACHE", "Englisch"},   // upper case
+        {"Einstellungen", "ArtNrPfad", ""},         // present but empty: not the default
+        {"Einstellungen", "Missing", "default"},    // missing key
+        {"Missing", "Sprache", "default"},          // missing section
+        {"Other", "sprache", "x"},                  // same key in another section
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ini.readString(QString::fromUtf8(r.section), QString::fromUtf8(r.key), QStringLiteral("default")),
+                  QString::fromUtf8(r.expected))
+            << r.section << "/" << r.key;
+}
+
+TEST_F(IniFixture, MissingFileOrEmptyPathYieldsDefaults) {
+    EXPECT_EQ(IniFile(path()).readString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("d")), QStringLiteral("d"));
+    IniFile none{QString()};
+    EXPECT_EQ(none.readInteger(QStringLiteral("A"), QStringLiteral("b"), 7), 7);
+    none.writeString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")); // does nothing, raises nothing
+    EXPECT_TRUE(none.readSectionValues(QStringLiteral("A")).isEmpty());
+}
+
+TEST_F(IniFixture, WriteChangesOnlyTheWrittenKeyAndKeepsForeignBytes) {
+    // Foreign lines: a comment, odd spacing, LF-only and CR-only line ends,
+    // a Windows-1252 byte and a last line without line end.
+    const QByteArray before = "; Kommentar \xE4\r\n[Einstellungen]\r\nSprache = Deutsch\nLogger=False\r"
+                              "ArtNrPfad=\\\\server\\x\\\r\n\r\n[Geraetetyp]\r\nGer0=Pumpe";
+    struct Row {
+        const char* name;
+        const char* section;
+        const char* key;
+        const char* value;
+        QByteArray expected;
+    };
+    const Row rows[] = {
+        {"replace existing key", "einstellungen", "LOGGER", "True",
+         "; Kommentar \xE4\r\n[Einstellungen]\r\nSprache = Deutsch\nLOGGER=True\r"
+         "ArtNrPfad=\\\\server\\x\\\r\n\r\n[Geraetetyp]\r\nGer0=Pumpe"},
+        {"append key to section, before its blank line", "Einstellungen", "Offline", "true",
+         "; Kommentar \xE4\r\n[Einstellungen]\r\nSprache = Deutsch\nLogger=False\r"
+         "ArtNrPfad=\\\\server\\x\\\r\nOffline=true\r\n\r\n[Geraetetyp]\r\nGer0=Pumpe"},
+        {"append key to last section without final line end", "Geraetetyp", "Ger1", "Motor",
+         "; Kommentar \xE4\r\n[Einstellungen]\r\nSprache = Deutsch\nLogger=False\r"
+         "ArtNrPfad=\\\\server\\x\\\r\n\r\n[Geraetetyp]\r\nGer0=Pumpe\r\nGer1=Motor\r\n"},
+        {"append new section at the end", "Proxy", "port", "8080",
+         "; Kommentar \xE4\r\n[Einstellungen]\r\nSprache = Deutsch\nLogger=False\r"
+         "ArtNrPfad=\\\\server\\x\\\r\n\r\n[Geraetetyp]\r\nGer0=Pumpe\r\n[Proxy]\r\nport=8080\r\n"},
+        {"value with line break stays on one line", "Proxy", "name", "a\r\nb=c",
+         "; Kommentar \xE4\r\n[Einstellungen]\r\nSprache = Deutsch\nLogger=False\r"
+         "ArtNrPfad=\\\\server\\x\\\r\n\r\n[Geraetetyp]\r\nGer0=Pumpe\r\n[Proxy]\r\nname=a b=c\r\n"},
+    };
+    for (const Row& r : rows) {
+        writeFile(path(), before);
+        IniFile ini(path());
+        ini.writeString(QString::fromUtf8(r.section), QString::fromUtf8(r.key), QString::fromUtf8(r.value));
+        EXPECT_EQ(readFile(path()), r.expected) << r.name;
+    }
+}
+
+TEST_F(IniFixture, WriteCreatesMissingFileAndKeepsUtf8Mark) {
+    IniFile ini(path());
+    ini.writeString(QStringLiteral("Einstellungen"), QStringLiteral("Sprache"), QStringLiteral("Englisch"));
+    EXPECT_EQ(readFile(path()), QByteArray("[Einstellungen]\r\nSprache=Englisch\r\n"));
+
+    writeFile(path(), "\xEF\xBB\xBF[A]\r\nk=\xC3\xA4\r\n");
+    ini.writeString(QStringLiteral("A"), QStringLiteral("n"), QStringLiteral("ö"));
+    EXPECT_EQ(readFile(path()), QByteArray("\xEF\xBB\xBF[A]\r\nk=\xC3\xA4\r\nn=\xC3\xB6\r\n"));
+    EXPECT_EQ(ini.readString(QStringLiteral("a"), QStringLiteral("K"), QString()), QStringLiteral("ä"));
+}
+
+TEST_F(IniFixture, EraseSectionRemovesItWithAllItsKeys) {
+    writeFile(path(), "[Lagerplatz]\r\nLag0=A\r\nLag1=B\r\n[Geraetetyp]\r\nGer0=X\r\n[lagerplatz]\r\nLag9=C\r\n");
+    IniFile ini(path());
+    ini.eraseSection(QStringLiteral("LAGERPLATZ"));
+    EXPECT_EQ(readFile(path()), QByteArray("[Geraetetyp]\r\nGer0=X\r\n"));
+    EXPECT_FALSE(ini.sectionExists(QStringLiteral("Lagerplatz")));
+}
+
+TEST_F(IniFixture, SectionValuesComeInFileOrder) {
+    writeFile(path(), "[Geraetetyp]\r\nGer1=Zweiter=Teil\r\n;Ger5=aus\r\nGer0 = Erster\r\nkein Eintrag\r\n");
+    EXPECT_EQ(IniFile(path()).readSectionValues(QStringLiteral("geraetetyp")),
+              QStringList({QStringLiteral("Ger1=Zweiter=Teil"), QStringLiteral("Ger0=Erster")}));
+}
+
+TEST_F(IniFixture, BooleanTextRules) {
+    struct Row {
+        const char* text;
+        bool expected;
+        bool raises;
+    };
+    const Row rows[] = {
+        {"true", true, false}, {"TRUE", true, false}, {"False", false, false}, {"fAlSe", false, false},
+        {"0", false, false},   {"1", true, false},    {"-3", true, false},    {"2.5", true, false},
+        {"yes", false, true},  {"", false, true},     {"wahr", false, true},
+    };
+    for (const Row& r : rows) {
+        writeFile(path(), QByteArray("[Einstellungen]\r\nLogger=") + r.text + "\r\n");
+        const IniFile ini(path());
+        if (r.raises) {
+            EXPECT_THROW(ini.readBool(QStringLiteral("Einstellungen"), QStringLiteral("Logger"), false), AppError)
+                << r.text;
+        } else {
+            EXPECT_EQ(ini.readBool(QStringLiteral("Einstellungen"), QStringLiteral("Logger"), !r.expected), r.expected)
+                << r.text;
+        }
+    }
+    // A missing key yields the default without raising.
+    EXPECT_TRUE(IniFile(path()).readBool(QStringLiteral("Einstellungen"), QStringLiteral("Offline"), true));
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+#include "FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace zw::test {
+
+bool FakePlatform::deleteFile(const QString& path) {
+    if (heldFiles.contains(path))
+        return false;
+    return QtPlatform::deleteFile(path);
+}
+
+bool FakePlatform::openDocument(const QString& path) {
+    openedDocuments.append(path);
+    return openDocumentResult;
+}
+
+bool FakePlatform::openWith(const QString& path) {
+    openedWith.append(path);
+    return openWithResult;
+}
+
+MessageAnswer FakePlatform::showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
+                                        const QString& text) {
+    messages.append({icon, buttons, caption, text});
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+QString FakePlatform::chooseFolder(const QString& caption, const QString&) {
+    folderRequests.append(caption);
+    return folderChoice;
+}
+
+bool FakePlatform::inputBox(const QString& caption, const QString&, QString& value) {
+    inputRequests.append(caption);
+    if (inputAnswers.isEmpty())
+        return false;
+    value = inputAnswers.takeFirst();
+    return true;
+}
+
+QStringList FakePlatform::messageTexts() const {
+    QStringList out;
+    for (const Message& m : messages)
+        out.append(m.text);
+    return out;
+}
+
+ScopedFakePlatform::ScopedFakePlatform() {
+    const QString base = root();
+    for (const char* sub : {"documents", "program", "current"})
+        QDir().mkpath(base + QLatin1String(sub));
+    fake.documents = base + QStringLiteral("documents/");
+    fake.program = base + QStringLiteral("program/");
+    fake.current = base + QStringLiteral("current/");
+    setPlatform(&fake);
+}
+
+ScopedFakePlatform::~ScopedFakePlatform() { setPlatform(nullptr); }
+
+QString ScopedFakePlatform::root() const { return withTrailingSlash(m_dir.path()); }
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+} // namespace zw::test

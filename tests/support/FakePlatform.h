@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+
+#include <QList>
+#include <QSet>
+#include <QTemporaryDir>
+
+namespace zw::test {
+
+// A platform for tests: real files, but folders, clock, network state, shell
+// and dialogs are under the test's control and every dialog is recorded.
+class FakePlatform : public QtPlatform {
+public:
+    struct Message {
+        MessageIcon icon;
+        MessageButtons buttons;
+        QString caption;
+        QString text;
+    };
+
+    QString documents;
+    QString program;
+    QString current;
+    QDateTime clock = QDateTime(QDate(2020, 2, 3), QTime(9, 5, 7));
+    bool connected = true;
+
+    QList<Message> messages;
+    // Answers for Yes/No questions, taken from the front; when empty, `defaultAnswer`.
+    QList<MessageAnswer> answers;
+    MessageAnswer defaultAnswer = MessageAnswer::No;
+
+    QStringList openedDocuments;
+    bool openDocumentResult = true;
+    QStringList openedWith;
+    bool openWithResult = true;
+
+    QStringList folderRequests; // captions of chooseFolder calls
+    QString folderChoice;       // empty: the user cancels
+
+    QStringList inputRequests;
+    QList<QString> inputAnswers; // taken from the front; when empty, cancelled
+
+    // Files that cannot be deleted (held open by another program).
+    QSet<QString> heldFiles;
+
+    QString documentsFolder() override { return documents; }
+    QString programFolder() override { return program; }
+    QString currentFolder() override { return current; }
+    bool deleteFile(const QString& path) override;
+    bool openDocument(const QString& path) override;
+    bool openWith(const QString& path) override;
+    MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
+                              const QString& text) override;
+    QString chooseFolder(const QString& caption, const QString& startFolder) override;
+    bool inputBox(const QString& caption, const QString& prompt, QString& value) override;
+    bool isConnected() override { return connected; }
+    QDateTime now() override { return clock; }
+
+    // The texts of all messages shown so far.
+    QStringList messageTexts() const;
+};
+
+// Installs a FakePlatform whose documents, program and current folders are
+// sub-folders of a fresh temporary folder; restores the previous platform at the end.
+class ScopedFakePlatform {
+public:
+    ScopedFakePlatform();
+    ~ScopedFakePlatform();
+    FakePlatform* operator->() { return &fake; }
+    FakePlatform& operator*() { return fake; }
+    // The temporary folder, with a trailing "/".
+    QString root() const;
+
+    FakePlatform fake;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Writes `bytes` to `path`, creating folders; fails the test when it cannot.
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+} // namespace zw::test
