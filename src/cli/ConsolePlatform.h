@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+
+#include <QTextStream>
+
+namespace zw::cli {
+
+// The command line's platform: no windows. Messages go to the error stream,
+// Yes/No questions get the answer the command set beforehand, documents are
+// never opened (the command prints their path instead).
+class ConsolePlatform : public QtPlatform {
+public:
+    explicit ConsolePlatform(QTextStream& err) : m_err(err) {}
+
+    MessageAnswer questionAnswer = MessageAnswer::No;
+    QStringList shownMessages;
+
+    MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
+                              const QString& text) override {
+        Q_UNUSED(icon);
+        Q_UNUSED(caption);
+        shownMessages.append(text);
+        m_err << text << "\n";
+        m_err.flush();
+        return buttons == MessageButtons::YesNo ? questionAnswer : MessageAnswer::Ok;
+    }
+    bool openDocument(const QString&) override { return true; }
+    bool openWith(const QString&) override { return true; }
+
+private:
+    QTextStream& m_err;
+};
+
+// Installs a platform for the lifetime of the scope and restores the default after.
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform* p) { setPlatform(p); }
+    ~ScopedPlatform() { setPlatform(nullptr); }
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+};
+
+} // namespace zw::cli
