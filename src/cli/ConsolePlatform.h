@@ -32,13 +32,16 @@ private:
     QTextStream& m_err;
 };
 
-// Installs a platform for the lifetime of the scope and restores the default after.
+// Installs a platform for the lifetime of the scope and restores the previous one after.
 class ScopedPlatform {
 public:
-    explicit ScopedPlatform(Platform* p) { setPlatform(p); }
-    ~ScopedPlatform() { setPlatform(nullptr); }
+    explicit ScopedPlatform(Platform* p) : m_previous(installedPlatform()) { setPlatform(p); }
+    ~ScopedPlatform() { setPlatform(m_previous); }
     ScopedPlatform(const ScopedPlatform&) = delete;
     ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    Platform* m_previous;
 };
 
 } // namespace zw::cli

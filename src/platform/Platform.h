@@ -52,6 +52,8 @@ public:
 Platform& platform();
 // Installs `p` (not owned); nullptr restores the default.
 void setPlatform(Platform* p);
+// What setPlatform installed last (nullptr for the default).
+Platform* installedPlatform();
 
 // Convenience wrappers for the common message kinds.
 inline void showError(const QString& caption, const QString& text) {

@@ -23,6 +23,7 @@ Platform* g_platform = nullptr;
 
 Platform& platform() { return g_platform ? *g_platform : defaultPlatform(); }
 void setPlatform(Platform* p) { g_platform = p; }
+Platform* installedPlatform() { return g_platform; }
 
 QString withTrailingSlash(const QString& path) {
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')))
