@@ -6,21 +6,20 @@
 #include <memory>
 #include <vector>
 
-
 namespace zw {
 
 // One article of the master data; all fields are text, a new article has all empty.
 struct TArtikel {
-    QString MaterialNr;      // MatNr
-    QString Benennung;       // Bezeichnung
-    QString EAN;             // EAN
-    QString ZeichnNr;        // ZeichnNr
-    QString IndexZNr;        // IndexZNr
-    QString MQSNr;           // MQSNr
-    QString IndexMQS;        // IndexMQS
-    QString KSTNr;           // KSTNr
-    QString IndexKST;        // IndexKST
-    QString Sprache_1;       // Sprache_1 .. Sprache_6
+    QString MaterialNr; // MatNr
+    QString Benennung;  // Bezeichnung
+    QString EAN;        // EAN
+    QString ZeichnNr;   // ZeichnNr
+    QString IndexZNr;   // IndexZNr
+    QString MQSNr;      // MQSNr
+    QString IndexMQS;   // IndexMQS
+    QString KSTNr;      // KSTNr
+    QString IndexKST;   // IndexKST
+    QString Sprache_1;  // Sprache_1 .. Sprache_6
     QString Sprache_2;
     QString Sprache_3;
     QString Sprache_4;
@@ -61,6 +60,8 @@ public:
     const TArtikel& Artikel(int index) const;
     void Add(TArtikel a);
     void Add(std::unique_ptr<TArtikel> a);
+    // Room for `count` articles, so reading a large file does not regrow the list.
+    void Reserve(int count);
     void Delete(int index);
     void Clear();
     void Fuelle_Materialnummer(MaterialNumberList& box) const;

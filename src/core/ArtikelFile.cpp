@@ -1,10 +1,251 @@
 #include "core/AppError.h"
+#include "core/Convert.h"
 #include "core/DataModule.h"
+#include "core/TextFile.h"
+#include "platform/Platform.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <vector>
 
 namespace zw {
 
-// Placeholder until the article file lands.
-void TDataModule1::LeseArtikelINI() { myDaten.ArtikelListe.Clear(); }
-void TDataModule1::SchreibeArtikelINI() {}
+namespace {
+
+const QString kWorkingCopy = QStringLiteral("open_Artikel.ini");
+
+QStringView trimmedView(QStringView s) {
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && s[end - 1].unicode() <= 32)
+        --end;
+    return s.sliced(begin, end - begin);
+}
+
+// The article file as an in-memory INI file: trimmed lines, ";" comments and
+// blank lines skipped, names compared without regard to letter case, the first
+// section and the first key of a name counting. Keys and values are views into
+// the decoded text, so a file of 100,000 articles is read without a copy per line.
+class ArticleIni {
+public:
+    explicit ArticleIni(QString text) : m_text(std::move(text)) { parse(); }
+
+    qsizetype lineCount() const { return m_lineCount; }
+
+    // The section's entries as [begin, end) into entries(); false when there is no such section.
+    bool section(const QString& name, qsizetype& begin, qsizetype& end) const {
+        const auto it = m_sections.constFind(name.toLower());
+        if (it == m_sections.constEnd())
+            return false;
+        begin = m_ranges[std::size_t(*it)].begin;
+        end = m_ranges[std::size_t(*it)].end;
+        return true;
+    }
+
+    QString readString(const QString& sectionName, const QString& key) const {
+        qsizetype begin = 0, end = 0;
+        if (!section(sectionName, begin, end))
+            return {};
+        for (qsizetype i = begin; i < end; ++i)
+            if (m_entries[std::size_t(i)].key.compare(key, Qt::CaseInsensitive) == 0)
+                return m_entries[std::size_t(i)].value.toString();
+        return {};
+    }
+
+    // Fills the article's fields from the section; missing keys leave fields empty.
+    void readArticle(const QString& sectionName, TArtikel& a) const {
+        qsizetype begin = 0, end = 0;
+        if (!section(sectionName, begin, end))
+            return;
+        quint32 taken = 0;
+        for (qsizetype i = begin; i < end; ++i) {
+            const Entry& e = m_entries[std::size_t(i)];
+            const int f = fieldOf(e.key, int(i - begin));
+            if (f < 0 || (taken & (1u << f)))
+                continue;
+            taken |= 1u << f;
+            a.field(f) = e.value.toString();
+        }
+    }
+
+private:
+    struct Entry {
+        QStringView key;
+        QStringView value;
+    };
+    struct Range {
+        qsizetype begin;
+        qsizetype end;
+    };
+
+    // Files we write hold the keys in table order, so the entry's position is tried first.
+    static int fieldOf(QStringView key, int position) {
+        if (position < TArtikel::FieldCount && key.compare(TArtikel::key(position), Qt::CaseInsensitive) == 0)
+            return position;
+        for (int f = 0; f < TArtikel::FieldCount; ++f)
+            if (key.compare(TArtikel::key(f), Qt::CaseInsensitive) == 0)
+                return f;
+        return -1;
+    }
+
+    void addLine(QStringView raw) {
+        ++m_lineCount;
+        const QStringView line = trimmedView(raw);
+        if (line.isEmpty() || line.front() == QLatin1Char(';'))
+            return;
+        if (line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
+            closeSection();
+            const QString name = trimmedView(line.sliced(1, line.size() - 2)).toString().toLower();
+            // A repeated section name is read into a section that is never found.
+            if (!m_sections.contains(name))
+                m_sections.insert(name, qsizetype(m_ranges.size()));
+            m_ranges.push_back({qsizetype(m_entries.size()), qsizetype(m_entries.size())});
+            m_open = true;
+            return;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (!m_open || eq < 0)
+            return;
+        m_entries.push_back({trimmedView(line.first(eq)), trimmedView(line.sliced(eq + 1))});
+    }
+
+    void closeSection() {
+        if (m_open)
+            m_ranges.back().end = qsizetype(m_entries.size());
+    }
+
+    void parse() {
+        const QStringView text(m_text);
+        const qsizetype n = text.size();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c != u'\r' && c != u'\n')
+                continue;
+            addLine(text.sliced(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1].unicode() == u'\n')
+                ++i;
+            start = i + 1;
+        }
+        if (start < n)
+            addLine(text.sliced(start));
+        closeSection();
+    }
+
+    QString m_text;
+    std::vector<Entry> m_entries;
+    std::vector<Range> m_ranges;
+    QHash<QString, qsizetype> m_sections; // lower-case name -> first section of that name
+    qsizetype m_lineCount = 0;
+    bool m_open = false;
+};
+
+QString loadText(const QString& path, TextEncoding fallback) {
+    QByteArray bytes;
+    if (!readFileBytes(path, bytes))
+        throw AppError(QStringLiteral("Cannot open file \"%1\".").arg(path));
+    const TextDocument probe = decodeTextFile(bytes.left(3), fallback);
+    const qsizetype mark = !probe.byteOrderMark ? 0 : (probe.encoding == TextEncoding::Utf8 ? 3 : 2);
+    return decodeBytes(mark ? bytes.mid(mark) : bytes, probe.encoding);
+}
+
+// A line break inside a value would start a new line in the file and so could
+// add keys or whole sections; it is stored as a blank instead.
+QString singleLine(const QString& value) {
+    if (!value.contains(QLatin1Char('\r')) && !value.contains(QLatin1Char('\n')))
+        return value;
+    QString v = value;
+    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return v;
+}
+
+// Counts beyond this bound and beyond the file's own line count cannot come from
+// a real article file; creating that many empty articles would exhaust memory.
+constexpr qsizetype kPlausibleArticleCount = 100000;
+
+} // namespace
+
+void TDataModule1::LeseArtikelINI() {
+    TArtikelListe& list = myDaten.ArtikelListe;
+    list.Clear();
+
+    const QString current = ArtikelnummerPflegePfad + sAktArtikelliste;
+    const QString workingCopy = ArtikelnummerPflegePfad + kWorkingCopy;
+    QString text;
+    if (platform().fileExists(current))
+        text = loadText(current, TextEncoding::Utf8);
+    else if (platform().fileExists(workingCopy))
+        text = loadText(workingCopy, TextEncoding::Windows1252);
+    const ArticleIni ini(std::move(text));
+
+    const QString count = ini.readString(QStringLiteral("Anzahl"), QStringLiteral("Anzahl"));
+    writeLog(QStringLiteral("~~~~ COUNT: ") + count);
+    if (QString::compare(count, QStringLiteral("0"), Qt::CaseSensitive) <= 0)
+        return;
+    const int n = strToInt(count);
+    if (n > std::max(ini.lineCount(), kPlausibleArticleCount))
+        throw AppError(QStringLiteral("'%1' is not a valid article count").arg(count));
+
+    list.Reserve(n);
+    const QString prefix = QStringLiteral("TArtikel_");
+    for (int k = 1; k <= n; ++k) {
+        auto a = std::make_unique<TArtikel>();
+        ini.readArticle(prefix + QString::number(k), *a);
+        const QString logLine = QStringLiteral("~~~~ READING ARTICLE: ") + a->MaterialNr;
+        list.Add(std::move(a));
+        writeLog(logLine);
+    }
+}
+
+void TDataModule1::SchreibeArtikelINI() {
+    const TArtikelListe& list = myDaten.ArtikelListe;
+
+    // Equal material numbers share a section, the later article winning; the
+    // sections follow the numbers sorted without regard to letter case. Numbers
+    // that differ only in letter case keep a section each, so neither is lost.
+    QHash<QString, int> lastOf;
+    slSorted.clear();
+    for (int i = 0; i < list.Count(); ++i) {
+        const QString& nr = list.Artikel(i).MaterialNr;
+        auto it = lastOf.find(nr);
+        if (it == lastOf.end()) {
+            lastOf.insert(nr, i);
+            slSorted.append(nr);
+        } else {
+            *it = i;
+        }
+    }
+    std::stable_sort(slSorted.begin(), slSorted.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+
+    const QString path = ArtikelnummerPflegePfad + sAktArtikelliste;
+    if (!platform().fileExists(path)) {
+        slSorted.clear();
+        return;
+    }
+
+    const QString crlf = QStringLiteral("\r\n");
+    QString text;
+    text.reserve(qsizetype(slSorted.size()) * 600 + 64);
+    text += QStringLiteral("[Anzahl]\r\nAnzahl=") + QString::number(slSorted.size()) + crlf + crlf;
+    for (qsizetype s = 0; s < slSorted.size(); ++s) {
+        const TArtikel& a = list.Artikel(lastOf.value(slSorted[s]));
+        text += QStringLiteral("[TArtikel_") + QString::number(s + 1) + QLatin1Char(']') + crlf;
+        for (int f = 0; f < TArtikel::FieldCount; ++f) {
+            text += TArtikel::key(f);
+            text += QLatin1Char('=');
+            text += singleLine(a.field(f));
+            text += crlf;
+        }
+        text += crlf;
+    }
+    slSorted.clear();
+    writeFileAtomically(path, QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8());
+}
 
 } // namespace zw
