@@ -1,10 +1,153 @@
 #include "cli/Commands.h"
+#include "cli/ConsolePlatform.h"
+
+#include "core/AppError.h"
+#include "core/DataModule.h"
+#include "core/IniFile.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QHash>
 
 namespace zw::cli {
 
-int runUpdateArticles(const QStringList&, CliIo& io) {
-    io.err << "zeichwerk-cli update-articles: not available in this build\n";
+namespace {
+
+const char* const kUsage = "Usage: zeichwerk-cli update-articles --program-folder DIR --home DIR [--download]\n"
+                           "Merges the EAN list of the installation's article folder into its Artikel.ini.\n"
+                           "  --program-folder DIR  the installation's program folder (its Barcode.ini)\n"
+                           "  --home DIR            the home folder (article folder unless ArtNrPfad names one)\n"
+                           "  --download            fetch the EAN list from the download server first\n";
+
+// Makes `dm` the program's data module for the scope.
+class DataModuleScope {
+public:
+    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
+    ~DataModuleScope() { DataModule1 = m_previous; }
+    DataModuleScope(const DataModuleScope&) = delete;
+    DataModuleScope& operator=(const DataModuleScope&) = delete;
+
+private:
+    TDataModule1* m_previous;
+};
+
+// An existing folder as an absolute path with a trailing "/", or empty.
+QString existingFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() ? withTrailingSlash(info.absoluteFilePath()) : QString();
+}
+
+// Articles that are new or differ from the article of the same material number before.
+int countChanged(const TArtikelListe& before, const TArtikelListe& after) {
+    QHash<QString, const TArtikel*> old;
+    for (int i = 0; i < before.Count(); ++i)
+        old.insert(before.Artikel(i).MaterialNr, &before.Artikel(i)); // the later one is what the file keeps
+    int changed = 0;
+    for (int i = 0; i < after.Count(); ++i) {
+        const TArtikel* o = old.value(after.Artikel(i).MaterialNr);
+        if (!o || !(*o == after.Artikel(i)))
+            ++changed;
+    }
+    return changed;
+}
+
+TArtikelListe copyOf(const TArtikelListe& list) {
+    TArtikelListe copy;
+    copy.Reserve(list.Count());
+    for (int i = 0; i < list.Count(); ++i)
+        copy.Add(list.Artikel(i));
+    return copy;
+}
+
+int badInput(CliIo& io, const QString& message) {
+    io.err << "zeichwerk-cli update-articles: " << message << "\n";
     return ExitBadInput;
+}
+
+} // namespace
+
+int runUpdateArticles(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption programOption(QStringLiteral("program-folder"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption homeOption(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption downloadOption(QStringLiteral("download"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({programOption, homeOption, downloadOption, helpOption});
+    if (!parser.parse(QStringList(QStringLiteral("update-articles")) + args)) {
+        io.err << parser.errorText() << "\n" << kUsage;
+        return ExitBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        io.out << kUsage;
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty() || !parser.isSet(programOption) || !parser.isSet(homeOption)) {
+        io.err << kUsage;
+        return ExitBadInput;
+    }
+    const QString programFolder = existingFolder(parser.value(programOption));
+    if (programFolder.isEmpty())
+        return badInput(io, QStringLiteral("program folder not found: ") + parser.value(programOption));
+    const QString home = existingFolder(parser.value(homeOption));
+    if (home.isEmpty())
+        return badInput(io, QStringLiteral("home folder not found: ") + parser.value(homeOption));
+
+    ConsolePlatform console(io.err);
+    console.programFolderOverride = programFolder;
+    ScopedPlatform platformScope(&console);
+    TDataModule1 dm;
+    DataModuleScope dataModuleScope(&dm);
+
+    // The settings as the start-up reads them: the program folder's Barcode.ini.
+    dm.homedir = home;
+    const IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
+    const QString section = QStringLiteral("Einstellungen");
+    dm.ArtikelnummerPflegePfad = settings.readString(section, QStringLiteral("ArtNrPfad"), dm.homedir);
+    if (dm.ArtikelnummerPflegePfad.isEmpty())
+        dm.ArtikelnummerPflegePfad = dm.homedir;
+    dm.ArtikelnummerPflegePfad = withTrailingSlash(dm.ArtikelnummerPflegePfad);
+    dm.schreibeLog = settings.readBool(section, QStringLiteral("Logger"), false);
+    dm.writeLog(QStringLiteral("~ ART.NR PATH: ") + dm.ArtikelnummerPflegePfad);
+
+    const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
+    const QString workingCopy = dm.ArtikelnummerPflegePfad + QStringLiteral("open_Artikel.ini");
+    const bool inUse = !platform().fileExists(articleFile);
+    if (inUse && !platform().fileExists(workingCopy))
+        return badInput(io, QStringLiteral("no article file: ") + articleFile);
+
+    dm.writeLog(QStringLiteral("~ READ DATASETS:"));
+    dm.LeseArtikelINI();
+
+    const QString eanList = dm.ArtikelnummerPflegePfad + dm.EAN_File_Name;
+    if (parser.isSet(downloadOption)) {
+        dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD"));
+        bool downloaded = false;
+        try {
+            downloaded = dm.downloadFileFromUrl(dm.EAN_Download_Pfad, eanList);
+        } catch (const AppError& e) {
+            io.err << e.message() << "\n"; // the routine shows only request errors itself
+        }
+        if (!downloaded) {
+            dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FAILED"));
+            dm.saveLog();
+            return ExitDownloadFailed;
+        }
+        dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FINISHED"));
+    }
+    if (!platform().fileExists(eanList))
+        return badInput(io, QStringLiteral("EAN list not found: ") + eanList + QStringLiteral("; nothing merged"));
+
+    const TArtikelListe before = copyOf(dm.myDaten.ArtikelListe);
+    dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));
+    dm.AktualisiereDatensaetze();
+    dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE FINISHED"));
+    dm.saveLog();
+
+    const TArtikelListe& after = dm.myDaten.ArtikelListe;
+    io.out << after.Count() << " articles, " << countChanged(before, after) << " changed\n";
+    if (inUse)
+        io.err << "Artikel.ini is being edited (open_Artikel.ini): nothing written\n";
+    return ExitOk;
 }
 
 } // namespace zw::cli

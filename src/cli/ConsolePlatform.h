@@ -15,6 +15,13 @@ public:
 
     MessageAnswer questionAnswer = MessageAnswer::No;
     QStringList shownMessages;
+    // A command working on an installation named on its command line sets this
+    // (with a trailing "/"); empty means the executable's folder.
+    QString programFolderOverride;
+
+    QString programFolder() override {
+        return programFolderOverride.isEmpty() ? QtPlatform::programFolder() : programFolderOverride;
+    }
 
     MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                               const QString& text) override {
