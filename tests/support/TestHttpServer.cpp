@@ -246,9 +246,20 @@ HttpResponse TestHttpServer::responseFor(const ReceivedRequest& request) const {
     return m_responses.value(request.path(), HttpResponse::error(404, "Not Found"));
 }
 
-void TestHttpServer::record(const ReceivedRequest& request) {
+void TestHttpServer::setRequestHook(std::function<void(const ReceivedRequest&)> hook) {
     QMutexLocker lock(&m_mutex);
-    m_requests.append(request);
+    m_hook = std::move(hook);
+}
+
+void TestHttpServer::record(const ReceivedRequest& request) {
+    std::function<void(const ReceivedRequest&)> hook;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_requests.append(request);
+        hook = m_hook;
+    }
+    if (hook)
+        hook(request);
 }
 
 QString TestHttpServer::refusedUrl(const QString& path) {

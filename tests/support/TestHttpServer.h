@@ -8,6 +8,8 @@
 #include <QString>
 #include <QThread>
 
+#include <functional>
+
 class QTcpServer;
 
 namespace zw::test {
@@ -87,6 +89,10 @@ public:
     // in Proxy-Authorization (a proxy that wants a login). Empty user: no login needed.
     void requireProxyLogin(const QByteArray& user, const QByteArray& password);
 
+    // Runs on the server's thread for every request, before it is answered: lets a
+    // test look at the client's state (files, log) while its request is in flight.
+    void setRequestHook(std::function<void(const ReceivedRequest&)> hook);
+
     QList<ReceivedRequest> requests() const;
     void clearRequests();
 
@@ -104,6 +110,7 @@ private:
     QHash<QByteArray, HttpResponse> m_responses;
     QList<ReceivedRequest> m_requests;
     QByteArray m_proxyCredentials; // base64 "user:password", empty when not required
+    std::function<void(const ReceivedRequest&)> m_hook;
     QThread m_thread;
     Worker* m_worker = nullptr;
     quint16 m_port = 0;
