@@ -42,10 +42,8 @@ public:
         editText = index >= 0 ? items.at(index) : QString();
     }
     QString text() const override { return editText; }
-    void setText(const QString& text) override {
-        editText = text;
-        index = int(items.indexOf(text));
-    }
+    // As in an editable combo box, the edit text does not change the selection.
+    void setText(const QString& text) override { editText = text; }
 };
 
 } // namespace zw

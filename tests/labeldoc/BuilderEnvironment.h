@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/DataModule.h"
+
+#include "FakePlatform.h"
+
+#include <QDir>
+
+namespace zw::test {
+
+// A fake platform and a data module whose home folder exists, installed as
+// DataModule1 for the lifetime of the object.
+struct BuilderEnvironment {
+    ScopedFakePlatform platform;
+    TDataModule1 dataModule;
+
+    BuilderEnvironment() {
+        dataModule.homedir = platform.root() + QStringLiteral("home/");
+        QDir().mkpath(dataModule.homedir);
+        DataModule1 = &dataModule;
+    }
+    ~BuilderEnvironment() { DataModule1 = nullptr; }
+    BuilderEnvironment(const BuilderEnvironment&) = delete;
+    BuilderEnvironment& operator=(const BuilderEnvironment&) = delete;
+
+    FakePlatform& fake() { return platform.fake; }
+    QString home() const { return dataModule.homedir; }
+    QString program() const { return platform.fake.program; }
+};
+
+} // namespace zw::test
