@@ -15,6 +15,8 @@ namespace zw {
 namespace {
 
 constexpr int DefaultHttpPort = 80;
+// Bounds what the network layer holds before it reaches the file, however large the list.
+constexpr qint64 ReadBufferSize = 1024 * 1024;
 
 bool isSuccessStatus(int status) {
     return status >= 200 && status <= 299;
@@ -52,6 +54,7 @@ QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& o
     QNetworkRequest request(target);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     const std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    reply->setReadBufferSize(ReadBufferSize);
 
     QString writeError;
     auto takeBody = [&] {
