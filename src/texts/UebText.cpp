@@ -22,7 +22,8 @@ bool TUebTextListe::Add(const QString& numberText, const QString& text) {
     const std::size_t pos = lowerBound(numberText);
     if (pos < m_entries.size() && m_entries[pos].number.compare(numberText, Qt::CaseInsensitive) == 0)
         return false;
-    m_entries.insert(m_entries.begin() + std::ptrdiff_t(pos), Entry{numberText, std::make_unique<TUebText>(TUebText{text})});
+    m_entries.insert(m_entries.begin() + std::ptrdiff_t(pos),
+                     Entry{numberText, std::make_unique<TUebText>(TUebText{text})});
     return true;
 }
 
@@ -52,7 +53,16 @@ void TUebTextListe::Savetofile(const QString& sFile) const {
     lines.reserve(qsizetype(m_entries.size()));
     for (const Entry& e : m_entries)
         lines.append(e.number + QLatin1Char('=') + e.text->sText);
-    writeTextFile(sFile, lines, TextEncoding::Windows1252, false);
+    // The code page cannot hold every text (Russian, "≤"); such a catalogue is
+    // saved as UTF-8 with a mark, which loading recognises, instead of losing
+    // characters to "?".
+    const bool fitsCodePage = std::all_of(lines.cbegin(), lines.cend(), [](const QString& line) {
+        return decodeWindows1252(encodeWindows1252(line)) == line;
+    });
+    if (fitsCodePage)
+        writeTextFile(sFile, lines, TextEncoding::Windows1252, false);
+    else
+        writeTextFile(sFile, lines, TextEncoding::Utf8, true);
 }
 
 int TUebTextListe::HoechsteNummer() const {
@@ -74,13 +84,29 @@ int TUebTextListe::SorgeDafuerDasTextDrinIst(const QString& sNeuerText) {
     return n;
 }
 
-void TUebTextListe::Delete(int index) {
+void TUebTextListe::checkIndex(int index) const {
     if (index < 0 || index >= Count())
         throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+const QString& TUebTextListe::NumberText(int index) const {
+    checkIndex(index);
+    return m_entries[std::size_t(index)].number;
+}
+
+TUebText& TUebTextListe::UebText(int index) {
+    checkIndex(index);
+    return *m_entries[std::size_t(index)].text;
+}
+
+void TUebTextListe::Delete(int index) {
+    checkIndex(index);
     m_entries.erase(m_entries.begin() + index);
 }
 
-void TUebTextListe::Clear() { m_entries.clear(); }
+void TUebTextListe::Clear() {
+    m_entries.clear();
+}
 
 QString GibText(int tag, const QString& fallback) {
     if (!UebTextListe)
@@ -89,7 +115,9 @@ QString GibText(int tag, const QString& fallback) {
     return t ? t->sText : fallback;
 }
 
-QString GibHintText(int tag, const QString& fallback) { return GibText(tag, fallback); }
+QString GibHintText(int tag, const QString& fallback) {
+    return GibText(tag, fallback);
+}
 
 void LadeSprache(const QString& code) {
     try {
@@ -105,7 +133,7 @@ void LadeSprache(const QString& code) {
 void CreateTextCatalogue() {
     if (!UebTextListe)
         UebTextListe = new TUebTextListe;
-    UebTextListe->Loadfromfile(QStringLiteral("SpracheD.txt"));
+    UebTextListe->Loadfromfile(platform().currentFolder() + QStringLiteral("SpracheD.txt"));
 }
 
 void FreeTextCatalogue() {
