@@ -1,5 +1,6 @@
 #pragma once
 
+#include "barcode/Barcode.h"
 #include "labeldoc/MaterialNumberBox.h"
 
 #include <QDate>
@@ -79,6 +80,10 @@ public:
                                                               const QString& LiefID, const QString& Index);
     static QString ErstelleBarcode_ZahlenreiheNWEP(const QString& MatNr, const QString& Herstelldaten,
                                                    const QString& LiefID, const QString& Index, const QString& ProdNr);
+    // Draws Zahlenreihe as a 25-pixel-high barcode starting at the picture's edge:
+    // 175 x 25 pixels into Barcode_EAN_Image at angle 0, 25 x 175 into
+    // Barcode_EAN_Image_Minus_90_Grad at -90; any other angle draws nothing.
+    void ErstelleBarcode_EAN_Bitmap(const QString& Zahlenreihe, TBarcodeType typ, double Drehung);
 
     // ---- Input checks; true when the input is acceptable. PruefeStk and PruefeHSW
     // raise AppError "'x' is not a valid integer value" for a text that is no integer.
