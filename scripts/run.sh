@@ -14,10 +14,11 @@ rm -rf "$DEMO/program"
 mkdir -p "$DEMO/program" "$DEMO/home/Documents"
 cp -r build/bin/. "$DEMO/program/"
 rm -rf "$DEMO/program/bench"
-if [ -d demo ]; then
-    cp -r demo/program/. "$DEMO/program/" 2>/dev/null || true
-    [ -d "$DEMO/articles" ] || cp -r demo/articles "$DEMO/articles" 2>/dev/null || true
-fi
+# The demo's settings point at its article folder, which keeps the user's
+# changes between runs; only a missing folder is laid out anew.
+cp -r demo/program/. "$DEMO/program/"
+[ -d "$DEMO/articles" ] || cp -r demo/articles "$DEMO/articles"
+sed -i "s|@DEMO_ARTICLES@|$PWD/$DEMO/articles/|" "$DEMO/program/Barcode.ini"
 
 export HOME="$PWD/$DEMO/home"
 export XDG_DOCUMENTS_DIR="$HOME/Documents"

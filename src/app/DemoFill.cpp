@@ -1,0 +1,36 @@
+#include "app/DemoFill.h"
+
+#include "forms/labels/FrmGebindeLagerteil.h"
+#include "forms/labels/logic/GeneralError.h"
+#include "forms/main/FrmMain.h"
+
+#include <QHash>
+
+namespace zw {
+
+void applyDemoFill(TfrmMain& window) {
+    const QString spec = qEnvironmentVariable("ZEICHWERK_DEMO_FILL");
+    if (spec.isEmpty() || !window.frmGebindeLagerteil)
+        return;
+    QHash<QString, QString> values;
+    for (const QString& pair : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            values.insert(pair.left(eq).trimmed(), pair.mid(eq + 1));
+    }
+    StockPartLabel& l = window.frmGebindeLagerteil->logic;
+    runHandler([&] {
+        if (values.contains(QStringLiteral("matnr")))
+            l.cmbMatnr.userTyped(values.value(QStringLiteral("matnr")));
+        if (values.contains(QStringLiteral("week")))
+            l.edHerstellerwoche.setText(values.value(QStringLiteral("week")));
+        if (values.contains(QStringLiteral("inspector")))
+            l.edPruefer.setText(values.value(QStringLiteral("inspector")));
+        if (values.contains(QStringLiteral("storage")))
+            l.edLagerort.setText(values.value(QStringLiteral("storage")));
+        if (values.contains(QStringLiteral("supplierfield")))
+            l.edLieferantenfeld.setText(values.value(QStringLiteral("supplierfield")));
+    });
+}
+
+} // namespace zw

@@ -1,0 +1,244 @@
+#include "forms/labels/FieldBinding.h"
+
+#include "forms/labels/logic/GeneralError.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPointer>
+#include <QRadioButton>
+#include <QValidator>
+
+#include <memory>
+
+namespace zw {
+
+namespace {
+
+// The typing limit of an edit. Unlike QLineEdit::setMaxLength it never cuts a
+// text the program sets, and the user may still shorten a longer text.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit* edit, int limit) : QValidator(edit), m_limit(limit), m_previous(edit->text()) {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { m_previous = t; });
+    }
+    State validate(QString& input, int&) const override {
+        return input.size() > m_limit && input.size() > m_previous.size() ? Invalid : Acceptable;
+    }
+
+private:
+    int m_limit;
+    QString m_previous;
+};
+
+// Set while a widget is being redrawn from its field, so the widget's own
+// signals do not run the field's handler a second time.
+struct SyncState {
+    bool syncing = false;
+};
+
+class SyncScope {
+public:
+    explicit SyncScope(SyncState& s) : m_state(s), m_was(s.syncing) { s.syncing = true; }
+    ~SyncScope() { m_state.syncing = m_was; }
+
+private:
+    SyncState& m_state;
+    bool m_was;
+};
+
+void applyCommon(QWidget* w, const LabelField& f, bool colours) {
+    w->setEnabled(f.enabled());
+    w->setHidden(!f.visible());
+    if (colours) {
+        QPalette p = w->palette();
+        if (p.color(QPalette::Base) != f.color()) {
+            p.setColor(QPalette::Base, f.color());
+            w->setPalette(p);
+        }
+    }
+}
+
+template <class Widget> void bindFocus(Widget* w, LabelField& f) {
+    QPointer<Widget> guard(w);
+    f.onFocusRequested = [guard] {
+        if (guard)
+            guard->setFocus(Qt::OtherFocusReason);
+    };
+}
+
+} // namespace
+
+void bindField(QLineEdit* w, EditField& f) {
+    auto state = std::make_shared<SyncState>();
+    const auto* masked = dynamic_cast<const MaskEditField*>(&f);
+    if (masked)
+        w->setInputMask(masked->qtInputMask());
+    else if (f.maxLength > 0)
+        w->setValidator(new TypingLimit(w, f.maxLength));
+    w->setReadOnly(f.readOnly);
+    QPointer<QLineEdit> guard(w);
+    f.onStateChanged = [guard, &f, state, masked] {
+        if (!guard)
+            return;
+        SyncScope scope(*state);
+        const QString shown = masked ? guard->displayText() : guard->text();
+        if (shown != f.text())
+            guard->setText(f.text());
+        applyCommon(guard, f, true);
+    };
+    bindFocus(w, f);
+    QObject::connect(w, &QLineEdit::textChanged, w, [w, &f, state, masked](const QString& t) {
+        if (state->syncing)
+            return;
+        const QString text = masked ? w->displayText() : t;
+        runHandler([&] { f.setText(text); });
+    });
+    f.onStateChanged();
+}
+
+void bindField(QComboBox* w, ComboField& f) {
+    auto state = std::make_shared<SyncState>();
+    auto revision = std::make_shared<int>(-1);
+    w->setEditable(true);
+    // Its inline completion would rewrite typed text; the label logic matches it.
+    w->setCompleter(nullptr);
+    w->setInsertPolicy(QComboBox::NoInsert);
+    if (f.maxLength > 0)
+        w->setValidator(new TypingLimit(w->lineEdit(), f.maxLength));
+    QPointer<QComboBox> guard(w);
+    f.onStateChanged = [guard, &f, state, revision] {
+        if (!guard)
+            return;
+        SyncScope scope(*state);
+        if (*revision != f.itemsRevision()) {
+            guard->clear();
+            guard->addItems(f.items());
+            *revision = f.itemsRevision();
+        }
+        if (guard->currentIndex() != f.itemIndex())
+            guard->setCurrentIndex(f.itemIndex());
+        if (guard->currentText() != f.text())
+            guard->setEditText(f.text());
+        applyCommon(guard, f, true);
+    };
+    bindFocus(w, f);
+    QObject::connect(w->lineEdit(), &QLineEdit::textEdited, w, [w, &f, state](const QString& typed) {
+        if (state->syncing)
+            return;
+        runHandler([&] { f.userTyped(typed); });
+        // When the handler chose an article, its number stands behind the typed
+        // prefix, selected, so the next keystroke goes on with the prefix.
+        QLineEdit* le = w->lineEdit();
+        if (le->text() != typed && le->text().startsWith(typed) && !typed.isEmpty())
+            le->setSelection(int(le->text().size()), int(typed.size() - le->text().size()));
+    });
+    QObject::connect(w, &QComboBox::activated, w, [&f, state](int index) {
+        if (state->syncing)
+            return;
+        runHandler([&] { f.userChose(index); });
+    });
+    f.onStateChanged();
+}
+
+void bindField(QCheckBox* w, CheckField& f) {
+    auto state = std::make_shared<SyncState>();
+    QPointer<QCheckBox> guard(w);
+    f.onStateChanged = [guard, &f, state] {
+        if (!guard)
+            return;
+        SyncScope scope(*state);
+        guard->setChecked(f.checked());
+        applyCommon(guard, f, false);
+    };
+    bindFocus(w, f);
+    QObject::connect(w, &QCheckBox::toggled, w, [&f, state](bool on) {
+        if (state->syncing)
+            return;
+        runHandler([&] { f.setChecked(on); });
+    });
+    f.onStateChanged();
+}
+
+void bindField(QRadioButton* w, RadioField& f) {
+    auto state = std::make_shared<SyncState>();
+    QPointer<QRadioButton> guard(w);
+    f.onStateChanged = [guard, &f, state] {
+        if (!guard)
+            return;
+        SyncScope scope(*state);
+        // Qt keeps one radio button of a parent ticked; the field decides alone.
+        guard->setAutoExclusive(false);
+        guard->setChecked(f.checked());
+        applyCommon(guard, f, false);
+    };
+    bindFocus(w, f);
+    QObject::connect(w, &QRadioButton::toggled, w, [&f, state](bool on) {
+        if (state->syncing)
+            return;
+        // A click on a ticked radio button leaves it ticked.
+        if (!on) {
+            f.onStateChanged();
+            return;
+        }
+        runHandler([&] { f.setChecked(true); });
+    });
+    f.onStateChanged();
+}
+
+void bindField(QDateEdit* w, DateField& f) {
+    auto state = std::make_shared<SyncState>();
+    QPointer<QDateEdit> guard(w);
+    f.onStateChanged = [guard, &f, state] {
+        if (!guard)
+            return;
+        SyncScope scope(*state);
+        if (f.date().isValid() && guard->date() != f.date())
+            guard->setDate(f.date());
+        applyCommon(guard, f, true);
+    };
+    bindFocus(w, f);
+    QObject::connect(w, &QDateEdit::dateChanged, w, [&f, state](const QDate& d) {
+        if (state->syncing)
+            return;
+        runHandler([&] { f.setDate(d); });
+    });
+    f.onStateChanged();
+}
+
+void bindField(QLabel* w, PictureField& f) {
+    QPointer<QLabel> guard(w);
+    f.onStateChanged = [guard, &f] {
+        if (!guard)
+            return;
+        if (!f.picture().isNull())
+            guard->setPixmap(QPixmap::fromImage(f.picture()));
+        applyCommon(guard, f, false);
+    };
+    f.onStateChanged();
+}
+
+void bindField(QLabel* w, CaptionField& f) {
+    QPointer<QLabel> guard(w);
+    f.onStateChanged = [guard, &f] {
+        if (!guard)
+            return;
+        guard->setText(f.caption());
+        applyCommon(guard, f, false);
+    };
+    f.onStateChanged();
+}
+
+void unbindField(LabelField& f) {
+    f.onStateChanged = nullptr;
+    f.onFocusRequested = nullptr;
+}
+
+QColor fieldColour(const QWidget* w) {
+    return w->palette().color(QPalette::Base);
+}
+
+} // namespace zw

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/labels/PlaceholderForm.h"
+
+namespace zw {
+
+// Not made yet: hosted by the main window like the finished label forms.
+class TfrmGebindeAuftragsteil : public PlaceholderForm {
+    Q_OBJECT
+public:
+    explicit TfrmGebindeAuftragsteil(QWidget* parent = nullptr) : PlaceholderForm({true, true}, parent) {}
+};
+
+} // namespace zw

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "forms/labels/PlaceholderForm.h"
+
+namespace zw {
+
+// Not made yet: hosted by the main window like the finished label forms.
+class TfrmGebindeSonderteil : public PlaceholderForm {
+    Q_OBJECT
+public:
+    explicit TfrmGebindeSonderteil(QWidget* parent = nullptr) : PlaceholderForm({false, false}, parent) {}
+};
+
+} // namespace zw

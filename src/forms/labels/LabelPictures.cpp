@@ -1,0 +1,113 @@
+#include "forms/labels/LabelPictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zw {
+
+namespace {
+
+QFont captionFont() {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(10);
+    return f;
+}
+
+void caption(QPainter& p, int x, int y, const QString& text) {
+    p.drawText(QPoint(x, y + 10), text);
+}
+
+} // namespace
+
+// Cells and captions follow the printed label: the form's inputs are placed
+// in the same cells (see TfrmGebindeLagerteil).
+QPixmap stockPartLabelPicture() {
+    QPixmap pm(595, 407);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawRect(1, 1, 593, 405);
+    p.setPen(QPen(Qt::black, 1));
+    for (int y : {66, 136, 226, 286, 346})
+        p.drawLine(1, y, 594, y);
+    p.drawLine(380, 1, 380, 136);
+    p.drawLine(508, 1, 508, 66);
+    p.drawLine(210, 66, 210, 136);
+    p.drawLine(294, 136, 294, 286);
+    p.drawLine(424, 226, 424, 286);
+    p.drawLine(420, 346, 420, 406);
+    p.setFont(captionFont());
+    p.setPen(QColor(80, 80, 80));
+    caption(p, 6, 4, QStringLiteral("Benennung"));
+    caption(p, 386, 4, QStringLiteral("Zeichnungs-Nr."));
+    caption(p, 514, 4, QStringLiteral("Index"));
+    caption(p, 6, 70, QStringLiteral("Material-Nr."));
+    caption(p, 216, 70, QStringLiteral("Menge"));
+    caption(p, 6, 140, QStringLiteral("Barcode"));
+    caption(p, 300, 140, QStringLiteral("EAN 13"));
+    caption(p, 6, 230, QStringLiteral("Lagerplatz"));
+    caption(p, 300, 230, QStringLiteral("Datum"));
+    caption(p, 430, 230, QStringLiteral("Prüfer"));
+    caption(p, 6, 290, QStringLiteral("Wareneingangsprüfung: geprüft nach Prüfvorschrift"));
+    caption(p, 6, 350, QStringLiteral("Lieferantenfeld"));
+    QFont logo(QStringLiteral("Liberation Sans"));
+    logo.setPixelSize(30);
+    logo.setBold(true);
+    p.setFont(logo);
+    p.setPen(QColor(200, 16, 46));
+    p.drawText(QRect(424, 350, 166, 52), Qt::AlignCenter, QStringLiteral("KELB"));
+    return pm;
+}
+
+QPixmap inspection100Picture() {
+    QPixmap pm(56, 24);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(18);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("100%"));
+    return pm;
+}
+
+QPixmap safetySymbolPicture() {
+    QPixmap pm(40, 40);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 3));
+    p.drawEllipse(QRectF(2.5, 2.5, 35, 35));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(24);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("S"));
+    return pm;
+}
+
+QPixmap helpSymbolPicture() {
+    QPixmap pm(22, 22);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 200));
+    p.drawEllipse(QRectF(1, 1, 20, 20));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(15);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("?"));
+    return pm;
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* e) {
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace zw

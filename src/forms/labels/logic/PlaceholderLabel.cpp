@@ -1,0 +1,12 @@
+#include "forms/labels/logic/PlaceholderLabel.h"
+
+#include "core/DataModule.h"
+
+namespace zw {
+
+void PlaceholderLabel::DoNeu() {
+    cmbMatnr.fillMaterialNumbers(DataModule1->myDaten.ArtikelListe);
+    cmbMatnr.setItemIndex(-1);
+}
+
+} // namespace zw

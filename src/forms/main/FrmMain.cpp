@@ -1,0 +1,425 @@
+#include "forms/main/FrmMain.h"
+
+#include "core/AppError.h"
+#include "core/DataModule.h"
+#include "core/IniFile.h"
+#include "forms/labels/FrmEinzelteil.h"
+#include "forms/labels/FrmErsatzteil.h"
+#include "forms/labels/FrmGebindeAuftragsteil.h"
+#include "forms/labels/FrmGebindeLagerteil.h"
+#include "forms/labels/FrmGebindeSonderteil.h"
+#include "forms/labels/FrmTypenschild.h"
+#include "forms/labels/logic/GeneralError.h"
+#include "forms/proxy/ProxySetting.h"
+#include "platform/Platform.h"
+#include "texts/Messages.h"
+#include "texts/UebText.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zw {
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+const QString Separator = QString(57, QLatin1Char('#'));
+
+QLabel* centredLabel(QWidget* parent, const char* name, const QString& text, int pixelHeight, const QColor& colour) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setAlignment(Qt::AlignHCenter);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPixelSize(pixelHeight * 3 / 4);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    return l;
+}
+
+QIcon programIcon(const QString& fileName) {
+    const QString path = platform().programFolder() + fileName;
+    return platform().fileExists(path) ? QIcon(path) : QIcon();
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : TKelbUebersetzen<QMainWindow>(parent) {
+    frmMain = this;
+    buildComponents();
+    Loaded();
+    runHandler([this] { FormCreate(); });
+}
+
+TfrmMain::~TfrmMain() {
+    FormDestroy();
+    if (frmMain == this)
+        frmMain = nullptr;
+}
+
+void TfrmMain::buildComponents() {
+    setObjectName(QStringLiteral("frmMain"));
+    resize(633, 707);
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette white = central->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    central->setPalette(white);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->setSpacing(0);
+
+    IMenueTitel = new QLabel(central);
+    IMenueTitel->setObjectName(QStringLiteral("IMenueTitel"));
+    IMenueTitel->setFixedSize(313, 113);
+    IMenueTitel->setAlignment(Qt::AlignCenter);
+    const QPixmap title(platform().programFolder() + QStringLiteral("Titelbild.png"));
+    if (!title.isNull())
+        IMenueTitel->setPixmap(title.scaled(313, 113, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    layout->addWidget(IMenueTitel, 0, Qt::AlignHCenter);
+
+    Label28 = centredLabel(central, "Label28", QStringLiteral("Zeichwerk für"), 19, Qt::black);
+    setTag(Label28, 210);
+    layout->addWidget(Label28);
+    Label29 = centredLabel(central, "Label29", QString(36, QLatin1Char('_')), 27, Qt::red);
+    layout->addWidget(Label29);
+    Label7 = centredLabel(central, "Label7", QStringLiteral("Gebinde / Typenschild / Einzel- und Ersatzteil"), 19,
+                          Qt::black);
+    setTag(Label7, 211);
+    layout->addWidget(Label7);
+    layout->addStretch(1);
+
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setDocumentMode(true);
+    PageControl1->setMinimumHeight(549);
+    layout->addWidget(PageControl1);
+    auto addPage = [this](const char* name, const QString& caption, int tag) {
+        auto* page = new QWidget(PageControl1);
+        page->setObjectName(QLatin1String(name));
+        page->setAutoFillBackground(true);
+        QPalette p = page->palette();
+        p.setColor(QPalette::Window, Qt::white);
+        page->setPalette(p);
+        PageControl1->addTab(page, caption);
+        setTag(page, tag);
+        return page;
+    };
+    tsLagerteil = addPage("tsLagerteil", QStringLiteral("Gebinde - Lagerteil"), 220);
+    tsAuftragsteil = addPage("tsAuftragsteil", QStringLiteral("Gebinde - Auftragsbezogen"), 230);
+    tsSonderteil = addPage("tsSonderteil", QStringLiteral("Gebinde - Sonderteil"), 240);
+    tsTypenschild = addPage("tsTypenschild", QStringLiteral("Typenschild"), 250);
+    tsErsatzteil = addPage("tsErsatzteil", QStringLiteral("Ersatzteil / Zubehör"), 300);
+
+    QMenuBar* bar = menuBar();
+    Datei1 = bar->addMenu(QStringLiteral("&Datei"));
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    setTag(Datei1, 200);
+    NeuesEttiket1 = Datei1->addAction(programIcon(QStringLiteral("MenueNeu.png")), QStringLiteral("&Neues Etikett"));
+    NeuesEttiket1->setObjectName(QStringLiteral("NeuesEttiket1"));
+    setTag(NeuesEttiket1, 201);
+    N1 = Datei1->addSeparator();
+    Artikelaktualisieren1 = Datei1->addAction(QStringLiteral("&Artikel neu einlesen"));
+    Artikelaktualisieren1->setObjectName(QStringLiteral("Artikelaktualisieren1"));
+    setTag(Artikelaktualisieren1, 395);
+    N2 = Datei1->addSeparator();
+    Beenden1 = Datei1->addAction(QStringLiteral("&Beenden"));
+    Beenden1->setObjectName(QStringLiteral("Beenden1"));
+    setTag(Beenden1, 203);
+
+    Optionen1 = bar->addMenu(QStringLiteral("&Optionen"));
+    Optionen1->setObjectName(QStringLiteral("Optionen1"));
+    setTag(Optionen1, 204);
+    Artikeleinstellungen1 =
+        Optionen1->addAction(programIcon(QStringLiteral("MenueArtikel.png")), QStringLiteral("Artikeleinstellungen"));
+    Artikeleinstellungen1->setObjectName(QStringLiteral("Artikeleinstellungen1"));
+    Proxy1 = Optionen1->addAction(QStringLiteral("Proxy"));
+    Proxy1->setObjectName(QStringLiteral("Proxy1"));
+    Proxy1->setVisible(false);
+
+    Hilfe1 = bar->addMenu(QStringLiteral("Hilfe"));
+    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+    setTag(Hilfe1, 205);
+    Bedienungsanleitung1 =
+        Hilfe1->addAction(programIcon(QStringLiteral("MenueHilfe.png")), QStringLiteral("Bedienungsanleitung"));
+    Bedienungsanleitung1->setObjectName(QStringLiteral("Bedienungsanleitung1"));
+    setTag(Bedienungsanleitung1, 337);
+    aktuelleSpezifikation1 = Hilfe1->addAction(QStringLiteral("aktuelle Spezifikation"));
+    aktuelleSpezifikation1->setObjectName(QStringLiteral("aktuelleSpezifikation1"));
+    setTag(aktuelleSpezifikation1, 338);
+    aktuelleSpezifikation1->setVisible(false);
+
+    TUpdate = new QTimer(this);
+    TUpdate->setObjectName(QStringLiteral("TUpdate"));
+    TUpdate->setInterval(1000);
+
+    auto handle = [this](QAction* a, void (TfrmMain::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    handle(NeuesEttiket1, &TfrmMain::NeuesEttiket1Click);
+    handle(Artikelaktualisieren1, &TfrmMain::Artikelaktualisieren1Click);
+    handle(Beenden1, &TfrmMain::Beenden1Click);
+    handle(Artikeleinstellungen1, &TfrmMain::Optionen1Click);
+    handle(Proxy1, &TfrmMain::Proxy1Click);
+    handle(Bedienungsanleitung1, &TfrmMain::Bedienungsanleitung1Click);
+    handle(aktuelleSpezifikation1, &TfrmMain::aktuelleSpezifikation1Click);
+    connect(TUpdate, &QTimer::timeout, this, [this] { runHandler([this] { TUpdateTimer(); }); });
+}
+
+void TfrmMain::FormCreate() {
+    TDataModule1& dm = *DataModule1;
+
+    // 1-2: title and window size.
+    setApplicationTitle(QStringLiteral("Kelb Zeichwerk v2.17.4"));
+    dm.writeLog(Separator);
+    dm.writeLog(applicationTitle());
+    dm.writeLog(platform().now().toString(QStringLiteral("yyyy.MM.dd - HH:mm:ss")));
+    dm.writeLog(Separator);
+    if (const QScreen* s = screen(); s && s->availableGeometry().height() < height())
+        resize(width(), s->availableGeometry().height());
+    setWindowTitle(applicationTitle());
+
+    // 3-5: the home folder.
+    QString documents;
+    try {
+        documents = TSysFolderLocation(TSysFolderLocation::CSIDL_PERSONAL).GetShellFolder();
+    } catch (const AppError&) {
+        // No documents folder: the user chooses the home folder below.
+        documents.clear();
+    }
+    dm.homedir = documents;
+    dm.writeLog(QStringLiteral("~ HOMEDIR:"));
+    if (!documents.isEmpty() && QDir(documents).exists()) {
+        dm.homedir = documents + QStringLiteral("/KELB_Zeichwerk");
+        dm.writeLog(QStringLiteral("~~~~ FORCE PATH"));
+        dm.writeLog(QStringLiteral("~~~~ ") + dm.homedir);
+        if (!platform().createFolder(dm.homedir))
+            throw AppError(QStringLiteral("Cannot create folder \"%1\".").arg(dm.homedir));
+        dm.writeLog(QStringLiteral("~~~~ FORCE PATH SUCCESS"));
+    } else {
+        QString chosen;
+        do {
+            chosen = platform().chooseFolder(msgText(msg::AblageverzeichnisWaehlen), QString());
+        } while (chosen.isEmpty() || !QDir(chosen).exists());
+        while (chosen.size() > 1 && chosen.endsWith(QLatin1Char('/')))
+            chosen.chop(1);
+        dm.homedir = chosen;
+        dm.writeLog(QStringLiteral("~~~~ PATH SELECTED"));
+    }
+    dm.homedir += QLatin1Char('/');
+    dm.writeLog(QStringLiteral("~~~~ HOMEDIR (FINAL): ") + dm.homedir);
+    dm.writeLog(Separator);
+    dm.saveLog();
+
+    // 6-8: settings of the program folder.
+    const IniFile ini(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
+    const QString section = QStringLiteral("Einstellungen");
+    dm.ArtikelnummerPflegePfad = ini.readString(section, QStringLiteral("ArtNrPfad"), dm.homedir);
+    dm.OFFLINE_Modus = ini.readBool(section, QStringLiteral("Offline"), false);
+    if (dm.ArtikelnummerPflegePfad.isEmpty())
+        dm.ArtikelnummerPflegePfad = dm.homedir;
+    // The files of the folder are named by appending to it.
+    if (!dm.ArtikelnummerPflegePfad.endsWith(QLatin1Char('/')))
+        dm.ArtikelnummerPflegePfad += QLatin1Char('/');
+    dm.writeLog(QStringLiteral("~ ART.NR PATH: ") + dm.ArtikelnummerPflegePfad);
+    dm.writeLog(Separator);
+    dm.saveLog();
+    dm.Sprache =
+        ini.readString(section, QStringLiteral("Sprache"), QStringLiteral("Deutsch")) == QLatin1String("Englisch")
+            ? QStringLiteral("GB")
+            : QStringLiteral("D");
+    dm.schreibeLog = ini.readBool(section, QStringLiteral("Logger"), false);
+    if (dm.OFFLINE_Modus) {
+        setApplicationTitle(applicationTitle() + QStringLiteral(" - offline"));
+        setWindowTitle(applicationTitle());
+    }
+
+    // 9: the articles.
+    dm.saveLog();
+    dm.writeLog(QStringLiteral("~ READ DATASETS:"));
+    dm.LeseArtikelINI();
+    dm.writeLog(QStringLiteral("~~~~ SUCCESS"));
+    dm.writeLog(Separator);
+    dm.saveLog();
+
+    // 10-12: language, label forms, supplier numbers.
+    LadeSprache(dm.Sprache);
+    UebersetzteDialogNeu();
+    createLabelForms();
+    NachLiefNrWechselNeueEintragen();
+    PageControl1->setCurrentWidget(tsLagerteil);
+
+    // 13-17: the EAN list.
+    const QString eanList = dm.ArtikelnummerPflegePfad + dm.EAN_File_Name;
+    if (dm.OFFLINE_Modus) {
+        if (platform().fileExists(eanList)) {
+            dm.AktualisiereDatensaetze();
+            // The merge re-reads the list: the boxes must show it, item i being article i.
+            LadeMatNrNeu();
+        }
+        return;
+    }
+    dm.writeLog(QStringLiteral("~ CONNECTION"));
+    dm.boolOnline = dm.IstMitInternetVerbunden();
+    dm.writeLog(QStringLiteral("~~~~ INTERNET: ") + (dm.boolOnline ? QStringLiteral("True") : QStringLiteral("False")));
+    dm.saveLog();
+    if (dm.boolOnline) {
+        dm.saveLog();
+        try {
+            dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD"));
+            if (dm.downloadFileFromUrl(dm.EAN_Download_Pfad, eanList)) {
+                dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FINISHED"));
+                dm.saveLog();
+                dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));
+                dm.AktualisiereDatensaetze();
+                LadeMatNrNeu();
+                dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE FINISHED"));
+                dm.saveLog();
+            } else {
+                dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FAILED"));
+                dm.saveLog();
+            }
+        } catch (...) {
+            // The download has told the user; an update error leaves the articles as read.
+        }
+        return;
+    }
+    if (platform().fileExists(eanList)) {
+        dm.writeLog(QStringLiteral("~~~~ LOCAL EAN EXISTS: ") + eanList);
+        dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));
+        dm.AktualisiereDatensaetze();
+        LadeMatNrNeu();
+        dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE FINISHED"));
+        dm.saveLog();
+        return;
+    }
+    dm.writeLog(QStringLiteral("~~~~ NO INTERNET CONNECTION POSSIBLE AND NO LOCAL EAN FILE"));
+    dm.saveLog();
+    showWarning(QStringLiteral("Warnung"),
+                msgText(msg::KeineInternetverbindung) + QLatin1Char(' ') + msgText(msg::DatenNichtAktuell));
+}
+
+void TfrmMain::createLabelForms() {
+    frmTypenschild = new TfrmTypenschild;
+    frmEinzelteil = new TfrmEinzelteil;
+    frmErsatzteil = new TfrmErsatzteil;
+    frmGebindeLagerteil = new TfrmGebindeLagerteil;
+    frmGebindeAuftragsteil = new TfrmGebindeAuftragsteil;
+    frmGebindeSonderteil = new TfrmGebindeSonderteil;
+}
+
+void TfrmMain::showEvent(QShowEvent* e) {
+    TKelbUebersetzen<QMainWindow>::showEvent(e);
+    if (!m_shown) {
+        m_shown = true;
+        runHandler([this] { FormShow(); });
+    }
+}
+
+void TfrmMain::FormShow() {
+    const std::pair<TLabelForm*, QWidget*> embed[] = {{frmTypenschild, tsTypenschild},
+                                                      {frmErsatzteil, tsErsatzteil},
+                                                      {frmGebindeLagerteil, tsLagerteil},
+                                                      {frmGebindeAuftragsteil, tsAuftragsteil},
+                                                      {frmGebindeSonderteil, tsSonderteil}};
+    for (const auto& [form, page] : embed) {
+        // A start-up that ended early has created no forms: the pages stay empty.
+        if (!form)
+            continue;
+        form->setParent(page, Qt::Widget);
+        form->move(0, 0);
+        form->show();
+    }
+}
+
+void TfrmMain::FormDestroy() {
+    TLabelForm* forms[] = {frmTypenschild,      frmEinzelteil,          frmErsatzteil,
+                           frmGebindeLagerteil, frmGebindeAuftragsteil, frmGebindeSonderteil};
+    for (TLabelForm* f : forms)
+        delete f;
+    frmTypenschild = nullptr;
+    frmEinzelteil = nullptr;
+    frmErsatzteil = nullptr;
+    frmGebindeLagerteil = nullptr;
+    frmGebindeAuftragsteil = nullptr;
+    frmGebindeSonderteil = nullptr;
+}
+
+void TfrmMain::Beenden1Click() {
+    close();
+}
+
+void TfrmMain::Optionen1Click() {
+    // The article editor comes with its own form; until then the command does nothing.
+}
+
+void TfrmMain::TUpdateTimer() {}
+
+void TfrmMain::Proxy1Click() {
+    TfrmProxySetting dialog(this);
+    dialog.exec();
+}
+
+void TfrmMain::Bedienungsanleitung1Click() {
+    const QString name = DataModule1->Sprache == QLatin1String("D") ? QStringLiteral("Bedienungsanleitung_D.pdf")
+                                                                    : QStringLiteral("Bedienungsanleitung_GB.pdf");
+    platform().openDocument(platform().programFolder() + name);
+}
+
+void TfrmMain::doNeuMain() {
+    TLabelForm* forms[] = {frmGebindeLagerteil, frmGebindeAuftragsteil, frmGebindeSonderteil,
+                           frmErsatzteil,       frmEinzelteil,          frmTypenschild};
+    for (TLabelForm* f : forms)
+        if (f)
+            f->DoNeu();
+}
+
+void TfrmMain::ArtikelNeuEinlesen() {
+    DataModule1->myDaten.ArtikelListe.Clear();
+    DataModule1->LeseArtikelINI();
+    doNeuMain();
+}
+
+void TfrmMain::LadeMatNrNeu() {
+    TLabelForm* forms[] = {frmGebindeLagerteil, frmGebindeAuftragsteil, frmTypenschild, frmEinzelteil, frmErsatzteil};
+    for (TLabelForm* f : forms)
+        if (f && f->materialNumberBox())
+            f->materialNumberBox()->fillMaterialNumbers(DataModule1->myDaten.ArtikelListe);
+}
+
+void TfrmMain::NachLiefNrWechselNeueEintragen() {
+    const IniFile ini(DataModule1->GibPfadToInstallationsOrdner(QStringLiteral("Barcode.ini")));
+    const QString section = QStringLiteral("Einstellungen");
+    const QString lang = ini.readString(section, QStringLiteral("SAPLieferantennummer"), QString());
+    const QString kurz = ini.readString(section, QStringLiteral("LieferantennummerKurz"), QString());
+    TLabelForm* withNumber[] = {frmTypenschild, frmErsatzteil, frmGebindeLagerteil, frmGebindeAuftragsteil,
+                                frmGebindeSonderteil};
+    for (TLabelForm* f : withNumber)
+        if (f && f->supplierNumberField())
+            f->supplierNumberField()->setText(lang);
+    TLabelForm* withShort[] = {frmTypenschild, frmErsatzteil, frmGebindeLagerteil, frmGebindeAuftragsteil};
+    for (TLabelForm* f : withShort)
+        if (f && f->shortSupplierNumberField())
+            f->shortSupplierNumberField()->setText(kurz);
+}
+
+void TfrmMain::SpracheGeaendertMain() {
+    UebersetzteDialogNeu();
+    TLabelForm* forms[] = {frmGebindeLagerteil, frmGebindeAuftragsteil, frmGebindeSonderteil,
+                           frmTypenschild,      frmEinzelteil,          frmErsatzteil};
+    for (TLabelForm* f : forms)
+        if (f)
+            f->SpracheGeaendert();
+}
+
+} // namespace zw
