@@ -1,10 +1,133 @@
 #include "cli/Commands.h"
 
+#include "cli/ConsolePlatform.h"
+#include "core/AppError.h"
+#include "core/DataModule.h"
+#include "labeldoc/RTFGebindeObjekt.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace zw::cli {
 
-int runFill(const QStringList&, CliIo& io) {
-    io.err << "zeichwerk-cli fill: not available in this build\n";
+namespace {
+
+const char* const kUsage =
+    "Usage: zeichwerk-cli fill --template FILE --out-name NAME [--home DIR] [--value NN=TEXT]...\n"
+    "         [--barcode NN=TYPE:TEXT[:ANGLE]]...\n"
+    "Fills an RTF label template and prints the path of the written document; nothing is opened.\n"
+    "  --template FILE  a template beside the program (VorlageLagerteil_1fach.rtf) or a path to one\n"
+    "  --out-name NAME  the document's base name; a held document gets a numbered name\n"
+    "  --home DIR       the folder the document goes to (default: the documents folder's KELB_Zeichwerk)\n"
+    "  --value NN=TEXT  the text for placeholder @NN\n"
+    "  --barcode NN=TYPE:TEXT[:ANGLE]  the barcode picture for @NN, as 'zeichwerk-cli picture' makes it\n";
+
+struct Entry {
+    QString number;
+    QString value;
+};
+
+// Splits "NN=rest" at its first "=".
+bool splitEntry(const QString& option, QString& number, QString& rest) {
+    const qsizetype eq = option.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return false;
+    number = option.left(eq);
+    rest = option.mid(eq + 1);
+    return true;
+}
+
+class DataModuleScope {
+public:
+    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
+    ~DataModuleScope() { DataModule1 = m_previous; }
+    DataModuleScope(const DataModuleScope&) = delete;
+    DataModuleScope& operator=(const DataModuleScope&) = delete;
+
+private:
+    TDataModule1* m_previous;
+};
+
+int badInput(CliIo& io, const QString& message) {
+    io.err << "zeichwerk-cli fill: " << message << "\n";
     return ExitBadInput;
+}
+
+} // namespace
+
+int runFill(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption templateOption(QStringLiteral("template"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption outNameOption(QStringLiteral("out-name"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption homeOption(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption valueOption(QStringLiteral("value"), QString(), QStringLiteral("NN=TEXT"));
+    const QCommandLineOption barcodeOption(QStringLiteral("barcode"), QString(), QStringLiteral("NN=TYPE:TEXT"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({templateOption, outNameOption, homeOption, valueOption, barcodeOption, helpOption});
+    if (!parser.parse(QStringList(QStringLiteral("fill")) + args)) {
+        io.err << parser.errorText() << "\n" << kUsage;
+        return ExitBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        io.out << kUsage;
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty() || !parser.isSet(templateOption) || !parser.isSet(outNameOption)) {
+        io.err << kUsage;
+        return ExitBadInput;
+    }
+    const QString outName = parser.value(outNameOption);
+    if (outName.isEmpty() || outName.contains(QLatin1Char('/')) || outName.contains(QLatin1Char('\\')))
+        return badInput(io, QStringLiteral("--out-name takes a name without folder"));
+
+    QList<Entry> entries;
+    for (const QString& v : parser.values(valueOption)) {
+        Entry e;
+        if (!splitEntry(v, e.number, e.value))
+            return badInput(io, QStringLiteral("--value '%1' is not NN=TEXT").arg(v));
+        entries.append(e);
+    }
+    for (const QString& b : parser.values(barcodeOption)) {
+        Entry e;
+        QString spec;
+        const QStringList parts = splitEntry(b, e.number, spec) ? spec.split(QLatin1Char(':')) : QStringList();
+        if (parts.size() < 2 || parts.size() > 3)
+            return badInput(io, QStringLiteral("--barcode '%1' is not NN=TYPE:TEXT[:ANGLE]").arg(b));
+        e.value = barcodePictureGroup(parts[0], parts[1], parts.value(2));
+        entries.append(e);
+    }
+    // The forms add their values in ascending placeholder order.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
+
+    ConsolePlatform console(io.err);
+    const QFileInfo templateFile(parser.value(templateOption));
+    const bool besideTheProgram = !parser.value(templateOption).contains(QLatin1Char('/'));
+    if (!besideTheProgram)
+        console.programFolderOverride = withTrailingSlash(templateFile.absolutePath());
+    const ScopedPlatform platformScope(&console);
+
+    QString home = parser.isSet(homeOption) ? parser.value(homeOption)
+                                            : platform().documentsFolder() + QStringLiteral("KELB_Zeichwerk");
+    if (!parser.isSet(homeOption))
+        QDir().mkpath(home);
+    if (!QFileInfo(home).isDir())
+        return badInput(io, QStringLiteral("home folder not found: ") + home);
+
+    TDataModule1 dm;
+    dm.homedir = withTrailingSlash(QFileInfo(home).absoluteFilePath());
+    const DataModuleScope dataModuleScope(&dm);
+
+    TRTFGebindeObjekt builder;
+    builder.sVorlageDatei = templateFile.fileName();
+    builder.sErgebnisDatei = outName;
+    for (const Entry& e : entries)
+        builder.AddEinWert(e.number, e.value);
+    io.out << builder.ErstelleRTF() << "\n";
+    return ExitOk;
 }
 
 } // namespace zw::cli

@@ -1,10 +1,89 @@
 #include "cli/Commands.h"
 
+#include "core/AppError.h"
+#include "labeldoc/RTFGebindeObjekt.h"
+
+#include <QCommandLineParser>
+
 namespace zw::cli {
 
-int runPicture(const QStringList&, CliIo& io) {
-    io.err << "zeichwerk-cli picture: not available in this build\n";
-    return ExitBadInput;
+namespace {
+
+const char* const kUsage =
+    "Usage: zeichwerk-cli picture --type T --text X [--angle 0|-90]\n"
+    "Prints the RTF picture group of the barcode picture a label carries\n"
+    "(175 x 25 pixels, or 25 x 175 at -90 degrees).\n"
+    "  --type   barcode type: its name (bcCode128C, Code128C, bcCodeEAN13, EAN13, ...) or number 0-22\n";
+
+QString comparable(QString name) {
+    name.remove(QLatin1Char(' '));
+    name.remove(QLatin1Char('_'));
+    return name.toLower();
+}
+
+// Matches the component's own display names, with or without the enumeration's
+// "bc"/"bcCode" prefix, or the type's number.
+bool parseType(const QString& s, TBarcodeType& type) {
+    bool isNumber = false;
+    const int n = s.toInt(&isNumber);
+    if (isNumber) {
+        if (n < 0 || n >= BarcodeTypeCount)
+            return false;
+        type = TBarcodeType(n);
+        return true;
+    }
+    QStringList candidates{comparable(s)};
+    for (const char* prefix : {"bccode", "bc"})
+        if (candidates.first().startsWith(QLatin1String(prefix)))
+            candidates.append(candidates.first().mid(qsizetype(qstrlen(prefix))));
+    TBarcode probe;
+    for (int i = 0; i < BarcodeTypeCount; ++i) {
+        probe.setTyp(TBarcodeType(i));
+        if (candidates.contains(comparable(probe.TypeName()))) {
+            type = TBarcodeType(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString barcodePictureGroup(const QString& type, const QString& text, const QString& angle) {
+    TBarcodeType barcodeType;
+    if (!parseType(type, barcodeType))
+        throw AppError(QStringLiteral("unknown barcode type '%1'").arg(type));
+    const bool rotated = angle == QLatin1String("-90");
+    if (!rotated && angle != QLatin1String("0") && !angle.isEmpty())
+        throw AppError(QStringLiteral("the angle must be 0 or -90, not '%1'").arg(angle));
+    TRTFGebindeObjekt builder;
+    builder.ErstelleBarcode_EAN_Bitmap(text, barcodeType, rotated ? -90 : 0);
+    builder.SchreibeBildInRtf(rotated ? builder.Barcode_EAN_Image_Minus_90_Grad : builder.Barcode_EAN_Image);
+    return builder.RTFBild;
+}
+
+int runPicture(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption typeOption(QStringLiteral("type"), QString(), QStringLiteral("T"));
+    const QCommandLineOption textOption(QStringLiteral("text"), QString(), QStringLiteral("X"));
+    const QCommandLineOption angleOption(QStringLiteral("angle"), QString(), QStringLiteral("A"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({typeOption, textOption, angleOption, helpOption});
+    if (!parser.parse(QStringList(QStringLiteral("picture")) + args)) {
+        io.err << parser.errorText() << "\n" << kUsage;
+        return ExitBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        io.out << kUsage;
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty() || !parser.isSet(typeOption) || !parser.isSet(textOption)) {
+        io.err << kUsage;
+        return ExitBadInput;
+    }
+    io.out << barcodePictureGroup(parser.value(typeOption), parser.value(textOption), parser.value(angleOption))
+           << "\n";
+    return ExitOk;
 }
 
 } // namespace zw::cli

@@ -32,6 +32,10 @@ int runFill(const QStringList& args, CliIo& io);
 int runUpdateArticles(const QStringList& args, CliIo& io);
 int runLabel(const QStringList& args, CliIo& io);
 
+// The RTF picture group of a barcode picture as the label builder draws it (type by
+// name or number, angle "0", "-90" or empty); raises AppError for anything else.
+QString barcodePictureGroup(const QString& type, const QString& text, const QString& angle);
+
 // The table of commands, in the order --help lists them.
 const QList<Command>& commands();
 
