@@ -2,6 +2,7 @@
 #include "texts/UebText.h"
 
 #include "FakePlatform.h"
+#include "ScopedCatalogue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -131,11 +132,7 @@ public:
 
 class Translation : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FreeTextCatalogue();
-        UebTextListe = new TUebTextListe;
-    }
-    void TearDown() override { FreeTextCatalogue(); }
+    zw::test::ScopedCatalogue catalogue;
 
     void useLanguage(const QString& code, const QByteArray& file) {
         writeFile(fake->program + QStringLiteral("Sprache") + code + QStringLiteral(".txt"), file);

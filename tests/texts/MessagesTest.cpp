@@ -2,6 +2,8 @@
 #include "core/AppError.h"
 #include "texts/UebText.h"
 
+#include "ScopedCatalogue.h"
+
 #include <QList>
 
 #include <gtest/gtest.h>
@@ -14,11 +16,7 @@ namespace {
 
 class Messages : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FreeTextCatalogue();
-        UebTextListe = new TUebTextListe;
-    }
-    void TearDown() override { FreeTextCatalogue(); }
+    zw::test::ScopedCatalogue catalogue;
 };
 
 TEST_F(Messages, FallbacksNameTheWordsAndTheNumberInTheirSpelling) {

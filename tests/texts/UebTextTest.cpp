@@ -2,6 +2,7 @@
 #include "core/AppError.h"
 
 #include "FakePlatform.h"
+#include "ScopedCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,7 @@ const QString kFallback = QStringLiteral("<fallback>");
 // Each test gets a fake platform and a fresh global catalogue.
 class Catalogue : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FreeTextCatalogue();
-        UebTextListe = new TUebTextListe;
-    }
-    void TearDown() override { FreeTextCatalogue(); }
+    zw::test::ScopedCatalogue catalogue;
 
     void load(const QByteArray& bytes) {
         const QString path = fake.root() + QStringLiteral("lang.txt");
