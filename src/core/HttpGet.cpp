@@ -56,6 +56,7 @@ QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& o
     const std::unique_ptr<QNetworkReply> reply(manager.get(request));
     reply->setReadBufferSize(ReadBufferSize);
 
+    QEventLoop loop;
     QString writeError;
     auto takeBody = [&] {
         const QByteArray chunk = reply->readAll();
@@ -67,9 +68,7 @@ QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& o
             reply->abort();
         }
     };
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, takeBody);
-
-    QEventLoop loop;
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, takeBody);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
