@@ -1,10 +1,192 @@
 #include "cli/Commands.h"
+#include "cli/ConsolePlatform.h"
+
+#include "core/DataModule.h"
+#include "core/IniFile.h"
+#include "forms/labels/logic/StockPartLabel.h"
+#include "texts/UebText.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace zw::cli {
 
-int runLabel(const QStringList&, CliIo& io) {
-    io.err << "zeichwerk-cli label: not available in this build\n";
+namespace {
+
+const char* const kUsage =
+    "Usage: zeichwerk-cli label lagerteil --program-folder DIR --home DIR --matnr M --week WW.YY\n"
+    "           --quantity Q --unit U --inspector P [--storage S] [--date YYYY-MM-DD]\n"
+    "           [--copies 1|4] [--inspected100] [--safety] [--supplier-field F]\n"
+    "Makes a stock-part container label as the form does and prints the document's path.\n"
+    "  --program-folder DIR  the installation's program folder (Barcode.ini, templates, language files)\n"
+    "  --home DIR            the home folder; the document is written there, not opened\n"
+    "  --matnr M             material number, matched as typed into the form\n"
+    "  --week WW.YY          manufacturing week and year, e.g. 08.25\n"
+    "  --quantity Q --unit U quantity and unit (Stk, m, m², L, kg)\n"
+    "  --inspector P         inspector\n"
+    "  --storage S           storage place instead of the article's; given empty, the label is made\n"
+    "                        without one (absent, an article without one fails with the form's question)\n"
+    "  --date YYYY-MM-DD     inspection date (default today)\n"
+    "  --copies 1|4          one label or the 4-up sheet (default 1)\n"
+    "  --inspected100        tick \"100 % Prüfung\" (default: as the article says)\n"
+    "  --safety              tick \"Sicherheitsrelevante Bauteile\" (default: as the article says)\n"
+    "  --supplier-field F    supplier field instead of the article's\n"
+    "Exit status: 0 made, 1 a check failed (its message on stderr), 2 other errors.\n";
+
+// Makes `dm` the program's data module for the scope.
+class DataModuleScope {
+public:
+    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
+    ~DataModuleScope() { DataModule1 = m_previous; }
+    DataModuleScope(const DataModuleScope&) = delete;
+    DataModuleScope& operator=(const DataModuleScope&) = delete;
+
+private:
+    TDataModule1* m_previous;
+};
+
+// A text catalogue of the command's own, so the configured language is used
+// and nothing of the caller's catalogue changes.
+class CatalogueScope {
+public:
+    CatalogueScope() : m_previous(UebTextListe) { UebTextListe = &m_catalogue; }
+    ~CatalogueScope() { UebTextListe = m_previous; }
+    CatalogueScope(const CatalogueScope&) = delete;
+    CatalogueScope& operator=(const CatalogueScope&) = delete;
+
+private:
+    TUebTextListe m_catalogue;
+    TUebTextListe* m_previous;
+};
+
+QString existingFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() ? withTrailingSlash(info.absoluteFilePath()) : QString();
+}
+
+int badInput(CliIo& io, const QString& message) {
+    io.err << "zeichwerk-cli label: " << message << "\n";
     return ExitBadInput;
+}
+
+} // namespace
+
+int runLabel(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    const auto valueOption = [](const char* name, const char* valueName) {
+        return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
+    };
+    const QCommandLineOption programOption = valueOption("program-folder", "DIR");
+    const QCommandLineOption homeOption = valueOption("home", "DIR");
+    const QCommandLineOption matnrOption = valueOption("matnr", "M");
+    const QCommandLineOption weekOption = valueOption("week", "W");
+    const QCommandLineOption quantityOption = valueOption("quantity", "Q");
+    const QCommandLineOption unitOption = valueOption("unit", "U");
+    const QCommandLineOption inspectorOption = valueOption("inspector", "P");
+    const QCommandLineOption storageOption = valueOption("storage", "S");
+    const QCommandLineOption dateOption = valueOption("date", "YYYY-MM-DD");
+    const QCommandLineOption copiesOption = valueOption("copies", "N");
+    const QCommandLineOption supplierFieldOption = valueOption("supplier-field", "F");
+    const QCommandLineOption inspectedOption(QStringLiteral("inspected100"));
+    const QCommandLineOption safetyOption(QStringLiteral("safety"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({programOption, homeOption, matnrOption, weekOption, quantityOption, unitOption, inspectorOption,
+                       storageOption, dateOption, copiesOption, supplierFieldOption, inspectedOption, safetyOption,
+                       helpOption});
+    if (!parser.parse(QStringList(QStringLiteral("label")) + args)) {
+        io.err << parser.errorText() << "\n" << kUsage;
+        return ExitBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        io.out << kUsage;
+        return ExitOk;
+    }
+    const QStringList kinds = parser.positionalArguments();
+    if (kinds != QStringList{QStringLiteral("lagerteil")}) {
+        if (kinds.size() == 1)
+            return badInput(io, QStringLiteral("unknown label kind '%1' (known: lagerteil)").arg(kinds.first()));
+        io.err << kUsage;
+        return ExitBadInput;
+    }
+    for (const QCommandLineOption* required :
+         {&programOption, &homeOption, &matnrOption, &weekOption, &quantityOption, &unitOption, &inspectorOption}) {
+        if (!parser.isSet(*required))
+            return badInput(io, QStringLiteral("--%1 is missing").arg(required->names().first()));
+    }
+    const QString programFolder = existingFolder(parser.value(programOption));
+    if (programFolder.isEmpty())
+        return badInput(io, QStringLiteral("program folder not found: ") + parser.value(programOption));
+    const QString home = existingFolder(parser.value(homeOption));
+    if (home.isEmpty())
+        return badInput(io, QStringLiteral("home folder not found: ") + parser.value(homeOption));
+    const QString copies = parser.isSet(copiesOption) ? parser.value(copiesOption) : QStringLiteral("1");
+    if (copies != QLatin1String("1") && copies != QLatin1String("4"))
+        return badInput(io, QStringLiteral("--copies must be 1 or 4"));
+
+    ConsolePlatform console(io.err);
+    console.programFolderOverride = programFolder;
+    // The form's question about an empty storage place: a storage place given
+    // empty on the command line means "yes, without one".
+    console.questionAnswer = parser.isSet(storageOption) ? MessageAnswer::Yes : MessageAnswer::No;
+    ScopedPlatform platformScope(&console);
+
+    QDate date = platform().now().date();
+    if (parser.isSet(dateOption)) {
+        date = QDate::fromString(parser.value(dateOption), QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid())
+            return badInput(io,
+                            QStringLiteral("--date is not a date of the form YYYY-MM-DD: ") + parser.value(dateOption));
+    }
+
+    CatalogueScope catalogueScope;
+    TDataModule1 dm;
+    DataModuleScope dataModuleScope(&dm);
+
+    // The settings as the start-up reads them: the program folder's Barcode.ini.
+    dm.homedir = home;
+    const IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
+    const QString section = QStringLiteral("Einstellungen");
+    dm.ArtikelnummerPflegePfad = settings.readString(section, QStringLiteral("ArtNrPfad"), dm.homedir);
+    if (dm.ArtikelnummerPflegePfad.isEmpty())
+        dm.ArtikelnummerPflegePfad = dm.homedir;
+    dm.ArtikelnummerPflegePfad = withTrailingSlash(dm.ArtikelnummerPflegePfad);
+    dm.Sprache =
+        settings.readString(section, QStringLiteral("Sprache"), QStringLiteral("Deutsch")) == QLatin1String("Englisch")
+            ? QStringLiteral("GB")
+            : QStringLiteral("D");
+    LadeSprache(dm.Sprache);
+    dm.LeseArtikelINI();
+
+    StockPartLabel label;
+    label.FormCreate();
+    // The supplier numbers as the main window hands them to the form.
+    label.edSAPLieferantennr.setText(settings.readString(section, QStringLiteral("SAPLieferantennummer"), QString()));
+    label.edLiefNrKurz.setText(settings.readString(section, QStringLiteral("LieferantennummerKurz"), QString()));
+
+    label.cmbMatnr.userTyped(parser.value(matnrOption));
+    if (label.cmbMatnr.itemIndex() < 0)
+        return ExitCheckFailed; // the form has said "not found"
+    label.edHerstellerwoche.setText(parser.value(weekOption));
+    label.edStueckzahl.setText(parser.value(quantityOption));
+    label.cmbEinheit.userTyped(parser.value(unitOption));
+    label.edPruefer.setText(parser.value(inspectorOption));
+    if (parser.isSet(storageOption))
+        label.edLagerort.setText(parser.value(storageOption));
+    if (parser.isSet(supplierFieldOption))
+        label.edLieferantenfeld.setText(parser.value(supplierFieldOption));
+    label.edPruefdatum_DTP.setDate(date);
+    if (copies == QLatin1String("4"))
+        label.cb4fach.setChecked(true);
+    if (parser.isSet(inspectedOption))
+        label.cb100Pruefung.setChecked(true);
+    if (parser.isSet(safetyOption))
+        label.cbSicherheitsbauteil.setChecked(true);
+
+    const PrintOutcome outcome = label.btnDruckClick();
+    if (outcome.kind != PrintOutcome::Printed)
+        return ExitCheckFailed;
+    io.out << outcome.document << "\n";
+    return ExitOk;
 }
 
 } // namespace zw::cli
