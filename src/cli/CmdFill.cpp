@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 
 #include <algorithm>
 
@@ -17,13 +18,14 @@ namespace {
 
 const char* const kUsage =
     "Usage: zeichwerk-cli fill --template FILE --out-name NAME [--home DIR] [--value NN=TEXT]...\n"
-    "         [--barcode NN=TYPE:TEXT[:ANGLE]]...\n"
+    "         [--barcode NN=TYPE:TEXT[:ANGLE]]... [--picture NN=FILE]...\n"
     "Fills an RTF label template and prints the path of the written document; nothing is opened.\n"
     "  --template FILE  a template beside the program (VorlageLagerteil_1fach.rtf) or a path to one\n"
     "  --out-name NAME  the document's base name; a held document gets a numbered name\n"
     "  --home DIR       the folder the document goes to (default: the documents folder's KELB_Zeichwerk)\n"
     "  --value NN=TEXT  the text for placeholder @NN\n"
-    "  --barcode NN=TYPE:TEXT[:ANGLE]  the barcode picture for @NN, as 'zeichwerk-cli picture' makes it\n";
+    "  --barcode NN=TYPE:TEXT[:ANGLE]  the barcode picture for @NN, as 'zeichwerk-cli picture' makes it\n"
+    "  --picture NN=FILE  the picture in FILE (beside the program unless a path) for @NN, such as KreisS.bmp\n";
 
 struct Entry {
     QString number;
@@ -65,8 +67,10 @@ int runFill(const QStringList& args, CliIo& io) {
     const QCommandLineOption homeOption(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption valueOption(QStringLiteral("value"), QString(), QStringLiteral("NN=TEXT"));
     const QCommandLineOption barcodeOption(QStringLiteral("barcode"), QString(), QStringLiteral("NN=TYPE:TEXT"));
+    const QCommandLineOption pictureOption(QStringLiteral("picture"), QString(), QStringLiteral("NN=FILE"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({templateOption, outNameOption, homeOption, valueOption, barcodeOption, helpOption});
+    parser.addOptions(
+        {templateOption, outNameOption, homeOption, valueOption, barcodeOption, pictureOption, helpOption});
     if (!parser.parse(QStringList(QStringLiteral("fill")) + args)) {
         io.err << parser.errorText() << "\n" << kUsage;
         return ExitBadInput;
@@ -99,16 +103,29 @@ int runFill(const QStringList& args, CliIo& io) {
         e.value = barcodePictureGroup(parts[0], parts[1], parts.value(2));
         entries.append(e);
     }
+    ConsolePlatform console(io.err);
+    const QFileInfo templateFile(parser.value(templateOption));
+    if (parser.value(templateOption).contains(QLatin1Char('/')))
+        console.programFolderOverride = withTrailingSlash(templateFile.absolutePath());
+    const ScopedPlatform platformScope(&console);
+
+    for (const QString& p : parser.values(pictureOption)) {
+        Entry e;
+        QString file;
+        if (!splitEntry(p, e.number, file) || file.isEmpty())
+            return badInput(io, QStringLiteral("--picture '%1' is not NN=FILE").arg(p));
+        if (!file.contains(QLatin1Char('/')))
+            file = platform().programFolder() + file;
+        const QImage image(file);
+        if (image.isNull())
+            return badInput(io, QStringLiteral("cannot read the picture ") + file);
+        e.value =
+            TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(image, image.width(), image.height(), QString(), nullptr);
+        entries.append(e);
+    }
     // The forms add their values in ascending placeholder order.
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.number < b.number; });
-
-    ConsolePlatform console(io.err);
-    const QFileInfo templateFile(parser.value(templateOption));
-    const bool besideTheProgram = !parser.value(templateOption).contains(QLatin1Char('/'));
-    if (!besideTheProgram)
-        console.programFolderOverride = withTrailingSlash(templateFile.absolutePath());
-    const ScopedPlatform platformScope(&console);
 
     QString home = parser.isSet(homeOption) ? parser.value(homeOption)
                                             : platform().documentsFolder() + QStringLiteral("KELB_Zeichwerk");

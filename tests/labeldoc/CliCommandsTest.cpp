@@ -94,17 +94,21 @@ TEST(CliFill, WritesTheDocumentAndPrintsItsPath) {
     const QString templ = dir.filePath("Vorlage Test.rtf");
     const QString home = dir.filePath("home");
     QDir().mkpath(home);
-    writeFile(templ, "{\\rtf1 @01|@02|@03|@01}");
+    writeFile(templ, "{\\rtf1 @01|@02|@03|@01|@04}");
     const QString picture = runCliCommand({"picture", "--type", "bcCode128C", "--text", "12"}).out.trimmed();
+    QImage symbol(3, 2, QImage::Format_RGB32);
+    symbol.fill(qRgb(200, 0, 0));
+    ASSERT_TRUE(symbol.save(dir.filePath("S.png")));
+    const QString symbolGroup = TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(symbol, 3, 2, "", nullptr);
 
-    const CliResult res =
-        runCliCommand({"fill", "--template", templ, "--out-name", "Lagerteil_1fach", "--home", home, "--barcode",
-                       "02=bcCode128C:12", "--value", "01=Maß=1", "--value", "03=", "--value", "01=zweiter"});
+    const CliResult res = runCliCommand({"fill", "--template", templ, "--out-name", "Lagerteil_1fach", "--home", home,
+                                         "--barcode", "02=bcCode128C:12", "--value", "01=Maß=1", "--value",
+                                         "03=", "--value", "01=zweiter", "--picture", "04=" + dir.filePath("S.png")});
     ASSERT_EQ(res.status, 0) << res.err.toStdString();
     const QString output = home + "/Lagerteil_1fach.rtf";
     EXPECT_EQ(res.out, output + "\n");
     EXPECT_EQ(readFile(output), "{\\rtf1 \\u77?\\u97?\\u223?\\u61?\\u49?|" + picture.toLatin1() +
-                                    "||\\u77?\\u97?\\u223?\\u61?\\u49?}\r\n");
+                                    "||\\u77?\\u97?\\u223?\\u61?\\u49?|" + symbolGroup.toLatin1() + "}\r\n");
 
     const CliResult again = runCliCommand(
         {"fill", "--template", templ, "--out-name", "Lagerteil_1fach", "--home", home, "--value", "01=x"});
@@ -134,6 +138,8 @@ TEST(CliFill, RejectsIncompleteOrUnsafeArguments) {
         {{"fill", "--template", templ, "--home", dir.filePath("missing"), "--out-name", "x"}, "home folder not found"},
         {{"fill", "--template", dir.filePath("missing.rtf"), "--home", home, "--out-name", "x"}, "missing.rtf"},
         {{"fill", "--template", templ}, "Usage"},
+        {base + QStringList{"--out-name", "x", "--picture", "01=" + dir.filePath("none.bmp")},
+         "cannot read the picture"},
     };
     for (const Row& r : rows) {
         const CliResult res = runCliCommand(r.args);
