@@ -1,10 +1,178 @@
 #include "cli/Commands.h"
 
+#include "barcode/Barcode.h"
+#include "core/AppError.h"
+#include "core/TextFile.h"
+
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QImage>
+
 namespace zw::cli {
 
-int runBarcode(const QStringList&, CliIo& io) {
-    io.err << "zeichwerk-cli barcode: not available in this build\n";
+namespace {
+
+const char* const kUsage =
+    "Usage: zeichwerk-cli barcode --type T --text X [--checksum] [--modul M] [--ratio R]\n"
+    "         [--height H] [--angle A] [--show-text none|code|typ|both] (--pattern | --png FILE)\n"
+    "Encodes X as a barcode of type T (name such as bcCodeEAN13, or its number 0-22).\n"
+    "  --pattern   print the bar pattern, then the text as the build left it\n"
+    "  --png FILE  draw the barcode on a white picture of the barcode's size\n";
+
+constexpr const char* typeNames[BarcodeTypeCount] = {
+    "bcCode_2_5_interleaved",
+    "bcCode_2_5_industrial",
+    "bcCode_2_5_matrix",
+    "bcCode39",
+    "bcCode39Extended",
+    "bcCode128A",
+    "bcCode128B",
+    "bcCode128C",
+    "bcCode93",
+    "bcCode93Extended",
+    "bcCodeMSI",
+    "bcCodePostNet",
+    "bcCodeCodabar",
+    "bcCodeEAN8",
+    "bcCodeEAN13",
+    "bcCodeUPC_A",
+    "bcCodeUPC_E0",
+    "bcCodeUPC_E1",
+    "bcCodeUPC_Supp2",
+    "bcCodeUPC_Supp5",
+    "bcCodeEAN128A",
+    "bcCodeEAN128B",
+    "bcCodeEAN128C",
+};
+
+bool parseType(const QString& s, TBarcodeType& type) {
+    for (int i = 0; i < BarcodeTypeCount; ++i) {
+        if (s == QLatin1String(typeNames[i])) {
+            type = TBarcodeType(i);
+            return true;
+        }
+    }
+    bool ok = false;
+    const int n = s.toInt(&ok);
+    if (!ok || n < 0 || n >= BarcodeTypeCount)
+        return false;
+    type = TBarcodeType(n);
+    return true;
+}
+
+bool parseShowText(const QString& s, TBarcodeOption& option) {
+    static const QStringList names = {QStringLiteral("none"), QStringLiteral("code"), QStringLiteral("typ"),
+                                      QStringLiteral("both")};
+    const qsizetype i = names.indexOf(s);
+    if (i < 0)
+        return false;
+    option = TBarcodeOption(i);
+    return true;
+}
+
+int badInput(CliIo& io, const QString& message) {
+    io.err << "zeichwerk-cli barcode: " << message << "\n";
     return ExitBadInput;
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw AppError(QStringLiteral("cannot encode the picture as PNG"));
+    return bytes;
+}
+
+} // namespace
+
+int runBarcode(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption typeOption(QStringLiteral("type"), QString(), QStringLiteral("T"));
+    const QCommandLineOption textOption(QStringLiteral("text"), QString(), QStringLiteral("X"));
+    const QCommandLineOption checksumOption(QStringLiteral("checksum"));
+    const QCommandLineOption modulOption(QStringLiteral("modul"), QString(), QStringLiteral("M"));
+    const QCommandLineOption ratioOption(QStringLiteral("ratio"), QString(), QStringLiteral("R"));
+    const QCommandLineOption heightOption(QStringLiteral("height"), QString(), QStringLiteral("H"));
+    const QCommandLineOption angleOption(QStringLiteral("angle"), QString(), QStringLiteral("A"));
+    const QCommandLineOption showTextOption(QStringLiteral("show-text"), QString(), QStringLiteral("MODE"));
+    const QCommandLineOption patternOption(QStringLiteral("pattern"));
+    const QCommandLineOption pngOption(QStringLiteral("png"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({typeOption, textOption, checksumOption, modulOption, ratioOption, heightOption, angleOption,
+                       showTextOption, patternOption, pngOption, helpOption});
+    if (!parser.parse(QStringList(QStringLiteral("barcode")) + args)) {
+        io.err << parser.errorText() << "\n" << kUsage;
+        return ExitBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        io.out << kUsage;
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return badInput(io, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    if (!parser.isSet(typeOption) || !parser.isSet(textOption))
+        return badInput(io, QStringLiteral("--type and --text are required"));
+    if (parser.isSet(patternOption) == parser.isSet(pngOption))
+        return badInput(io, QStringLiteral("give either --pattern or --png FILE"));
+
+    TBarcode bc;
+    TBarcodeType type;
+    if (!parseType(parser.value(typeOption), type))
+        return badInput(io, QStringLiteral("unknown barcode type '%1'").arg(parser.value(typeOption)));
+    bc.setTyp(type);
+    bc.setText(parser.value(textOption));
+    bc.setChecksum(parser.isSet(checksumOption));
+
+    auto number = [&](const QCommandLineOption& option, auto apply, bool integer) {
+        if (!parser.isSet(option))
+            return true;
+        bool ok = false;
+        const QString value = parser.value(option);
+        if (integer) {
+            const int n = value.toInt(&ok);
+            if (ok)
+                apply(n);
+        } else {
+            const double d = value.toDouble(&ok);
+            if (ok)
+                apply(d);
+        }
+        if (!ok)
+            io.err << "zeichwerk-cli barcode: --" << option.names().first() << ": '" << value << "' is not a number\n";
+        return ok;
+    };
+    if (!number(
+            modulOption, [&](double v) { bc.setModul(int(v)); }, true) ||
+        !number(
+            ratioOption, [&](double v) { bc.setRatio(v); }, false) ||
+        !number(
+            heightOption, [&](double v) { bc.setHeight(int(v)); }, true) ||
+        !number(
+            angleOption, [&](double v) { bc.setAngle(v); }, false))
+        return ExitBadInput;
+    if (parser.isSet(showTextOption)) {
+        TBarcodeOption option;
+        if (!parseShowText(parser.value(showTextOption), option))
+            return badInput(io, QStringLiteral("--show-text takes none, code, typ or both"));
+        bc.setShowText(option);
+    }
+
+    if (parser.isSet(patternOption)) {
+        const QString pattern = bc.BuildBarPattern();
+        io.out << pattern << "\n" << bc.Text() << "\n";
+        return ExitOk;
+    }
+    const int width = bc.CanvasWidth();
+    const int height = bc.CanvasHeight();
+    if (width <= 0 || height <= 0)
+        return badInput(io, QStringLiteral("the barcode has no area to draw (height %1)").arg(bc.Height()));
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    ImageCanvas canvas(image);
+    bc.DrawBarcode(canvas);
+    writeFileAtomically(parser.value(pngOption), pngBytes(image));
+    return ExitOk;
 }
 
 } // namespace zw::cli
