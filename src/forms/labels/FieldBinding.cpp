@@ -92,7 +92,8 @@ void bindField(QLineEdit* w, EditField& f) {
     };
     bindFocus(w, f);
     QObject::connect(w, &QLineEdit::textChanged, w, [w, &f, state, masked](const QString& t) {
-        if (state->syncing)
+        // A report that a handler has overtaken no longer matches the widget.
+        if (state->syncing || t != w->text())
             return;
         const QString text = masked ? w->displayText() : t;
         runHandler([&] { f.setText(text); });
@@ -126,6 +127,17 @@ void bindField(QComboBox* w, ComboField& f) {
         applyCommon(guard, f, true);
     };
     bindFocus(w, f);
+    // What the program does to the widget reaches the field without its handler.
+    // A signal that a handler has overtaken (the line edit reports a typed text
+    // after the handler replaced it) no longer matches the widget and is dropped.
+    QObject::connect(w, &QComboBox::currentIndexChanged, w, [w, &f, state](int index) {
+        if (!state->syncing && index == w->currentIndex() && index != f.itemIndex())
+            f.setItemIndex(index);
+    });
+    QObject::connect(w, &QComboBox::editTextChanged, w, [w, &f, state](const QString& text) {
+        if (!state->syncing && text == w->currentText() && text != f.text())
+            f.setText(text);
+    });
     QObject::connect(w->lineEdit(), &QLineEdit::textEdited, w, [w, &f, state](const QString& typed) {
         if (state->syncing)
             return;

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/Artikel.h"
+#include "core/DataModule.h"
+#include "texts/UebText.h"
+
+#include "FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace zw::test {
+
+// An article with the fields the label forms use.
+inline TArtikel makeArticle(const QString& matNr, const QString& benennung, const QString& ean = QString()) {
+    TArtikel a;
+    a.MaterialNr = matNr;
+    a.Benennung = benennung;
+    a.EAN = ean;
+    a.ZeichnNr = QStringLiteral("11-05-044-010");
+    a.IndexZNr = QStringLiteral("04");
+    a.MQSNr = QStringLiteral("00-00-000-000");
+    a.IndexMQS = QStringLiteral("00");
+    a.KSTNr = QStringLiteral("00-00-000-000");
+    a.IndexKST = QStringLiteral("00");
+    a.Kelblagerplatz = QStringLiteral("B-03-01");
+    a.Stueckzahl = QStringLiteral("2");
+    a.Einheit = QStringLiteral("Stk");
+    a.Lieferantenfeld = QStringLiteral("Los 7");
+    a.Pruefung100 = QStringLiteral("false");
+    a.SSymbol = QStringLiteral("false");
+    return a;
+}
+
+// Copies a file of the repository's resources folder into `folder`.
+inline void installResource(const QString& name, const QString& folder) {
+    const QString target = folder + name;
+    QFile::remove(target);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZW_RESOURCES_DIR "/") + name, target)) << name.toStdString();
+}
+
+// A temporary installation: fake platform, program folder with the stock-part
+// templates, symbol, language files and a Barcode.ini, a home folder that is
+// also the article folder, and a data module installed as DataModule1. The
+// catalogue is the installation's own.
+class LabelInstallation {
+public:
+    LabelInstallation() : m_previousCatalogue(UebTextListe) {
+        UebTextListe = &catalogue;
+        for (const char* name : {"VorlageLagerteil_1fach.rtf", "VorlageLagerteil_4fach.rtf", "KreisS.bmp",
+                                 "SpracheD.txt", "SpracheGB.txt"})
+            installResource(QLatin1String(name), program());
+        writeProgramSettings("[Einstellungen]\r\nSAPLieferantennummer=12345\r\nLieferantennummerKurz=42\r\n");
+        dataModule = std::make_unique<TDataModule1>();
+        dataModule->homedir = platform.root() + QStringLiteral("home/");
+        dataModule->ArtikelnummerPflegePfad = dataModule->homedir;
+        QDir().mkpath(dataModule->homedir);
+        DataModule1 = dataModule.get();
+    }
+    ~LabelInstallation() {
+        DataModule1 = nullptr;
+        UebTextListe = m_previousCatalogue;
+    }
+    LabelInstallation(const LabelInstallation&) = delete;
+    LabelInstallation& operator=(const LabelInstallation&) = delete;
+
+    FakePlatform& fake() { return platform.fake; }
+    QString program() const { return platform.fake.program; }
+    QString home() const { return dataModule->homedir; }
+    TArtikelListe& articles() { return dataModule->myDaten.ArtikelListe; }
+
+    void writeProgramSettings(const QByteArray& ini) { writeFile(program() + QStringLiteral("Barcode.ini"), ini); }
+    void addArticles(std::initializer_list<TArtikel> list) {
+        for (const TArtikel& a : list)
+            articles().Add(a);
+    }
+
+    ScopedFakePlatform platform;
+    TUebTextListe catalogue;
+    std::unique_ptr<TDataModule1> dataModule;
+
+private:
+    TUebTextListe* m_previousCatalogue;
+};
+
+} // namespace zw::test

@@ -1,0 +1,212 @@
+#include "forms/labels/FieldBinding.h"
+#include "forms/labels/FrmGebindeLagerteil.h"
+
+#include "labeldoc/RTFGebindeObjekt.h"
+#include "texts/Messages.h"
+
+#include "LabelInstallation.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace zw {
+namespace {
+
+using test::LabelInstallation;
+using test::makeArticle;
+
+// The stock-part form, shown and active, on an installation with three articles.
+struct Form {
+    LabelInstallation inst;
+    std::unique_ptr<TfrmGebindeLagerteil> form;
+
+    Form() {
+        inst.addArticles(
+            {makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"), QStringLiteral("4012345001129")),
+             makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
+                         QStringLiteral("4012345020441")),
+             makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
+        form = std::make_unique<TfrmGebindeLagerteil>();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    TfrmGebindeLagerteil* operator->() { return form.get(); }
+    QStringList messages() { return inst.fake().messageTexts(); }
+
+    void type(QWidget* w, const QString& text) {
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            w = combo->lineEdit();
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        w->setFocus();
+        if (edit && !edit->inputMask().isEmpty())
+            edit->setCursorPosition(0);
+        else if (edit)
+            edit->selectAll();
+        QTest::keyClicks(w, text);
+    }
+
+    // The user picks the item from the drop-down list.
+    void choose(int index) {
+        QComboBox* combo = form->cmbMatnr;
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        const QRect r = view->visualRect(view->model()->index(index, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    // Everything a valid label needs after choosing 1002044.
+    void fillValid() {
+        choose(1);
+        type(form->edHerstellerwoche, QStringLiteral("0813"));
+        type(form->edPruefer, QStringLiteral("M. Weber"));
+    }
+};
+
+TEST(StockPartForm, ChoosingFromTheListFillsFieldsRowAndPictures) {
+    Form f;
+    const QImage resetBarcode = f->ImBarcode->pixmap().toImage();
+    f.choose(1);
+    EXPECT_EQ(f->cmbMatnr->currentText(), QStringLiteral("1002044"));
+    EXPECT_EQ(f->edBenennung->text(), QStringLiteral("Flansch DN50 PN16 1.4571"));
+    EXPECT_EQ(f->edZeichnNr->displayText(), QStringLiteral("11-05-044-010"));
+    EXPECT_EQ(f->edIndex->displayText(), QStringLiteral("04"));
+    EXPECT_EQ(f->cmbEinheit->currentText(), QStringLiteral("Stk"));
+    EXPECT_EQ(f->edLagerort->text(), QStringLiteral("B-03-01"));
+    EXPECT_EQ(f->edLiefNr->text(), QStringLiteral("12345"));
+    EXPECT_EQ(f->edBarcode->text(), QStringLiteral("100204400000412345"));
+    EXPECT_EQ(f->LEAN1->text() + f->LEAN2->text() + f->LEAN3->text(), QStringLiteral("4012345020441"));
+    EXPECT_NE(f->ImBarcode->pixmap().toImage(), resetBarcode);
+    EXPECT_EQ(f->ImBarcode->pixmap().size(), QSize(175, 25));
+
+    // Typing the week redraws the row at once.
+    f.type(f->edHerstellerwoche, QStringLiteral("0813"));
+    EXPECT_EQ(f->edHerstellerwoche->displayText(), QStringLiteral("08.13"));
+    EXPECT_EQ(f->edBarcode->text(), QStringLiteral("100204410830412345"));
+    EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
+}
+
+TEST(StockPartForm, TypingChoosesByPrefixOrResetsWhenNothingMatches) {
+    Form f;
+    f.type(f->cmbMatnr, QStringLiteral("1002"));
+    EXPECT_EQ(f->cmbMatnr->currentText(), QStringLiteral("1002044"));
+    EXPECT_EQ(f->cmbMatnr->lineEdit()->selectedText(), QStringLiteral("044")) << "the rest of the number is offered";
+    EXPECT_EQ(f->edBenennung->text(), QStringLiteral("Flansch DN50 PN16 1.4571"));
+
+    f.type(f->cmbMatnr, QStringLiteral("9"));
+    EXPECT_EQ(f.messages(), QStringList{msgText(msg::MatNrNichtGefunden)});
+    EXPECT_EQ(f.inst.fake().messages.first().icon, MessageIcon::Warning);
+    EXPECT_EQ(f->cmbMatnr->currentText(), QString());
+    EXPECT_EQ(f->edBenennung->text(), QString());
+    EXPECT_EQ(f->edBarcode->text(), QStringLiteral("0000000000000"));
+    EXPECT_EQ(f->cmbMatnr->count(), 3);
+}
+
+TEST(StockPartForm, MaskEditsShowTheTextsOfTheLabelLogic) {
+    Form f;
+    const std::pair<QString, QString> weeks[] = {{QStringLiteral("  .  "), QStringLiteral("  .  ")},
+                                                 {QStringLiteral("0 .1 "), QStringLiteral("0 .1 ")},
+                                                 {QStringLiteral("0813"), QStringLiteral("08.13")}};
+    for (const auto& [value, shown] : weeks) {
+        f->logic.edHerstellerwoche.setText(value);
+        EXPECT_EQ(f->edHerstellerwoche->displayText(), shown);
+        EXPECT_EQ(f->logic.edHerstellerwoche.text(), shown);
+    }
+    f->logic.edZeichnNr.setText(QStringLiteral("12-34-567"));
+    EXPECT_EQ(f->edZeichnNr->displayText(), QStringLiteral("12-34-567-   "));
+    // A text set on the widget by the program runs the handler as typing does.
+    f->edIndex->setText(QStringLiteral("07"));
+    EXPECT_EQ(f->logic.edIndex.text(), QStringLiteral("07"));
+}
+
+TEST(StockPartForm, EachFailedCheckMarksItsFieldFocusesItAndSaysWhy) {
+    struct Row {
+        const char* what;
+        std::function<void(Form&)> spoil;
+        std::function<QWidget*(Form&)> field;
+        QString message;
+    } rows[] = {
+        {"material number", [](Form& f) { f->cmbMatnr->setEditText(QStringLiteral("123")); },
+         [](Form& f) -> QWidget* { return f->cmbMatnr; }, msgText(msg::MatNrEingeben, Spelling::Ueebersetzen)},
+        {"quantity", [](Form& f) { f.type(f->edStueckzahl, QStringLiteral("0")); },
+         [](Form& f) -> QWidget* { return f->edStueckzahl; }, msgText(msg::CheckStueck)},
+        {"unit", [](Form& f) { f.type(f->cmbEinheit, QStringLiteral("stk")); },
+         [](Form& f) -> QWidget* { return f->cmbEinheit; }, msgText(msg::CheckEinheit)},
+        {"week", [](Form& f) { f.type(f->edHerstellerwoche, QStringLiteral("0013")); },
+         [](Form& f) -> QWidget* { return f->edHerstellerwoche; }, msgText(msg::HerstellerwocheUngueltig)},
+        {"inspector", [](Form& f) { f->edPruefer->clear(); }, [](Form& f) -> QWidget* { return f->edPruefer; },
+         msgText(msg::PrueferAngeben)},
+        {"storage place", [](Form& f) { f->edLagerort->clear(); }, [](Form& f) -> QWidget* { return f->edLagerort; },
+         msgText(msg::LagerplatzLeer)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        Form f;
+        f.fillValid();
+        r.spoil(f);
+        QTest::mouseClick(f->btnDruck, Qt::LeftButton);
+        EXPECT_EQ(f.messages(), QStringList{r.message});
+        QWidget* field = r.field(f);
+        EXPECT_EQ(fieldColour(field), YellowColour);
+        EXPECT_TRUE(field->hasFocus() || field->isAncestorOf(QApplication::focusWidget()));
+        for (QWidget* other : std::initializer_list<QWidget*>{f->cmbMatnr, f->edStueckzahl, f->cmbEinheit,
+                                                              f->edHerstellerwoche, f->edPruefer, f->edLagerort})
+            if (other != field) {
+                EXPECT_EQ(fieldColour(other), CreamColour) << other->objectName().toStdString();
+            }
+        EXPECT_TRUE(f.inst.fake().openedDocuments.isEmpty());
+    }
+}
+
+TEST(StockPartForm, SuccessfulPrintOpensTheDocumentWithTheLabelsValues) {
+    Form f;
+    f.fillValid();
+    QTest::mouseClick(f->cb100Pruefung, Qt::LeftButton);
+    EXPECT_TRUE(f->Im100Prz->isVisibleTo(f.form.get()));
+    QTest::mouseClick(f->cb4fach, Qt::LeftButton);
+    EXPECT_FALSE(f->cb1fach->isChecked());
+    QTest::mouseClick(f->btnDruck, Qt::LeftButton);
+
+    const QString document = f.inst.home() + QStringLiteral("Lagerteil_4fach.rtf");
+    ASSERT_EQ(f.inst.fake().openedDocuments, QStringList{document});
+    EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
+    const QByteArray rtf = test::readFile(document);
+    for (const QString& value :
+         {QStringLiteral("Flansch DN50"), QStringLiteral("PN16 1.4571"), QStringLiteral("2 Stk"),
+          QStringLiteral("100204410830412345"), QStringLiteral("4  012345  020441"), QStringLiteral("B-03-01"),
+          QStringLiteral("100%"), QStringLiteral("03.02.2020"), QStringLiteral("M. Weber")})
+        EXPECT_EQ(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1()), 4) << value.toStdString();
+    EXPECT_FALSE(rtf.contains('@')) << "every placeholder is filled";
+}
+
+TEST(StockPartForm, NeuButtonAndTranslationKeepTheFormUsable) {
+    Form f;
+    f.fillValid();
+    QTest::mouseClick(f->btnNeu, Qt::LeftButton);
+    EXPECT_EQ(f->cmbMatnr->currentText(), QString());
+    EXPECT_EQ(f->edHerstellerwoche->displayText(), QStringLiteral("00.00"));
+    EXPECT_EQ(f->edPruefdatum_DTP->date(), QDate(2020, 2, 3));
+    EXPECT_FALSE(f->ImSicher->isVisibleTo(f.form.get()));
+
+    DataModule1->Sprache = QStringLiteral("GB");
+    f->SpracheGeaendert();
+    EXPECT_NE(f->btnDruck->text(), QStringLiteral("Drucken"));
+    EXPECT_NE(f->GroupBox2->title(), QStringLiteral("Anzahl der Ausdrucke"));
+    EXPECT_EQ(f->cmbMatnr->count(), 3) << "translation leaves the inputs alone";
+}
+
+} // namespace
+} // namespace zw
