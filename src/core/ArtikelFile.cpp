@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace zw {
@@ -35,39 +36,29 @@ public:
 
     qsizetype lineCount() const { return m_lineCount; }
 
-    // The section's entries as [begin, end) into entries(); false when there is no such section.
-    bool section(const QString& name, qsizetype& begin, qsizetype& end) const {
-        const auto it = m_sections.constFind(name.toLower());
-        if (it == m_sections.constEnd())
-            return false;
-        begin = m_ranges[std::size_t(*it)].begin;
-        end = m_ranges[std::size_t(*it)].end;
-        return true;
-    }
-
     QString readString(const QString& sectionName, const QString& key) const {
-        qsizetype begin = 0, end = 0;
-        if (!section(sectionName, begin, end))
+        const Range* r = sectionNamed(sectionName.toLower());
+        if (!r)
             return {};
-        for (qsizetype i = begin; i < end; ++i)
+        for (qsizetype i = r->begin; i < r->end; ++i)
             if (m_entries[std::size_t(i)].key.compare(key, Qt::CaseInsensitive) == 0)
                 return m_entries[std::size_t(i)].value.toString();
         return {};
     }
 
-    // Fills the article's fields from the section; missing keys leave fields empty.
-    void readArticle(const QString& sectionName, TArtikel& a) const {
-        qsizetype begin = 0, end = 0;
-        if (!section(sectionName, begin, end))
+    // Fills the article's fields from section "TArtikel_" + k; missing keys leave fields empty.
+    void readArticle(int k, TArtikel& a) {
+        const Range* r = articleSection(k);
+        if (!r)
             return;
         quint32 taken = 0;
-        for (qsizetype i = begin; i < end; ++i) {
+        for (qsizetype i = r->begin; i < r->end; ++i) {
             const Entry& e = m_entries[std::size_t(i)];
-            const int f = fieldOf(e.key, int(i - begin));
+            const int f = fieldOf(e.key, int(i - r->begin));
             if (f < 0 || (taken & (1u << f)))
                 continue;
             taken |= 1u << f;
-            a.field(f) = e.value.toString();
+            a.field(f) = m_recent[std::size_t(f)].share(e.value);
         }
     }
 
@@ -81,14 +72,81 @@ private:
         qsizetype end;
     };
 
+    // Flags, units, indexes and empty numbers repeat from article to article;
+    // sharing the text of a recent equal value saves an allocation per field.
+    class RecentValues {
+    public:
+        QString share(QStringView value) {
+            if (value.isEmpty())
+                return {};
+            if (value.size() <= kShortValue) {
+                for (const QString& v : m_values)
+                    if (v == value)
+                        return v;
+            }
+            QString v = value.toString();
+            if (v.size() <= kShortValue) {
+                m_values[m_next] = v;
+                m_next = (m_next + 1) % m_values.size();
+            }
+            return v;
+        }
+
+    private:
+        static constexpr qsizetype kShortValue = 16;
+        std::array<QString, 4> m_values;
+        std::size_t m_next = 0;
+    };
+
     // Files we write hold the keys in table order, so the entry's position is tried first.
     static int fieldOf(QStringView key, int position) {
-        if (position < TArtikel::FieldCount && key.compare(TArtikel::key(position), Qt::CaseInsensitive) == 0)
+        if (position < TArtikel::FieldCount &&
+            (key == TArtikel::key(position) || key.compare(TArtikel::key(position), Qt::CaseInsensitive) == 0))
             return position;
         for (int f = 0; f < TArtikel::FieldCount; ++f)
             if (key.compare(TArtikel::key(f), Qt::CaseInsensitive) == 0)
                 return f;
         return -1;
+    }
+
+    // k of a section named "TArtikel_" + k (k written without leading zeros), else 0.
+    static qsizetype articleNumber(QStringView name) {
+        static const QString prefix = QStringLiteral("TArtikel_");
+        if (!name.startsWith(prefix, Qt::CaseInsensitive) || name.size() == prefix.size() ||
+            name[prefix.size()] == QLatin1Char('0'))
+            return 0;
+        qsizetype k = 0;
+        for (const QChar c : name.sliced(prefix.size())) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9') || k > (qsizetype(1) << 40))
+                return 0;
+            k = k * 10 + (c.unicode() - u'0');
+        }
+        return k;
+    }
+
+    const Range* sectionNamed(const QString& lowerName) const {
+        const auto it = m_sections.constFind(lowerName);
+        return it == m_sections.constEnd() ? nullptr : &m_ranges[std::size_t(*it)];
+    }
+
+    const Range* articleSection(qsizetype k) const {
+        const auto it = m_articleSections.constFind(k);
+        return it == m_articleSections.constEnd() ? nullptr : &m_ranges[std::size_t(*it)];
+    }
+
+    void openSection(QStringView name) {
+        const qsizetype index = qsizetype(m_ranges.size());
+        m_ranges.push_back({qsizetype(m_entries.size()), qsizetype(m_entries.size())});
+        m_open = true;
+        // A repeated section name is read into a section that is never found.
+        if (const qsizetype k = articleNumber(name); k > 0) {
+            if (!m_articleSections.contains(k))
+                m_articleSections.insert(k, index);
+            return;
+        }
+        const QString lower = name.toString().toLower();
+        if (!m_sections.contains(lower))
+            m_sections.insert(lower, index);
     }
 
     void addLine(QStringView raw) {
@@ -98,12 +156,7 @@ private:
             return;
         if (line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
             closeSection();
-            const QString name = trimmedView(line.sliced(1, line.size() - 2)).toString().toLower();
-            // A repeated section name is read into a section that is never found.
-            if (!m_sections.contains(name))
-                m_sections.insert(name, qsizetype(m_ranges.size()));
-            m_ranges.push_back({qsizetype(m_entries.size()), qsizetype(m_entries.size())});
-            m_open = true;
+            openSection(trimmedView(line.sliced(1, line.size() - 2)));
             return;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -138,7 +191,9 @@ private:
     QString m_text;
     std::vector<Entry> m_entries;
     std::vector<Range> m_ranges;
-    QHash<QString, qsizetype> m_sections; // lower-case name -> first section of that name
+    QHash<qsizetype, qsizetype> m_articleSections; // k -> first section "TArtikel_" + k
+    QHash<QString, qsizetype> m_sections;          // other sections: lower-case name -> first of that name
+    std::array<RecentValues, TArtikel::FieldCount> m_recent;
     qsizetype m_lineCount = 0;
     bool m_open = false;
 };
@@ -154,14 +209,18 @@ QString loadText(const QString& path, TextEncoding fallback) {
 
 // A line break inside a value would start a new line in the file and so could
 // add keys or whole sections; it is stored as a blank instead.
-QString singleLine(const QString& value) {
-    if (!value.contains(QLatin1Char('\r')) && !value.contains(QLatin1Char('\n')))
-        return value;
+void appendSingleLine(QString& text, const QString& value) {
+    const bool breaks = std::any_of(value.cbegin(), value.cend(),
+                                    [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); });
+    if (!breaks) {
+        text += value;
+        return;
+    }
     QString v = value;
     v.replace(QLatin1String("\r\n"), QLatin1String(" "));
     v.replace(QLatin1Char('\r'), QLatin1Char(' '));
     v.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return v;
+    text += v;
 }
 
 // Counts beyond this bound and beyond the file's own line count cannot come from
@@ -181,7 +240,7 @@ void TDataModule1::LeseArtikelINI() {
         text = loadText(current, TextEncoding::Utf8);
     else if (platform().fileExists(workingCopy))
         text = loadText(workingCopy, TextEncoding::Windows1252);
-    const ArticleIni ini(std::move(text));
+    ArticleIni ini(std::move(text));
 
     const QString count = ini.readString(QStringLiteral("Anzahl"), QStringLiteral("Anzahl"));
     writeLog(QStringLiteral("~~~~ COUNT: ") + count);
@@ -192,10 +251,9 @@ void TDataModule1::LeseArtikelINI() {
         throw AppError(QStringLiteral("'%1' is not a valid article count").arg(count));
 
     list.Reserve(n);
-    const QString prefix = QStringLiteral("TArtikel_");
     for (int k = 1; k <= n; ++k) {
         auto a = std::make_unique<TArtikel>();
-        ini.readArticle(prefix + QString::number(k), *a);
+        ini.readArticle(k, *a);
         const QString logLine = QStringLiteral("~~~~ READING ARTICLE: ") + a->MaterialNr;
         list.Add(std::move(a));
         writeLog(logLine);
@@ -220,8 +278,17 @@ void TDataModule1::SchreibeArtikelINI() {
             *it = i;
         }
     }
-    std::stable_sort(slSorted.begin(), slSorted.end(),
-                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    // Folded once, so the sort compares plain code units.
+    std::vector<std::pair<QString, qsizetype>> order;
+    order.reserve(std::size_t(slSorted.size()));
+    for (qsizetype i = 0; i < slSorted.size(); ++i)
+        order.emplace_back(slSorted[i].toCaseFolded(), i);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList sorted;
+    sorted.reserve(slSorted.size());
+    for (const auto& o : order)
+        sorted.append(slSorted[o.second]);
+    slSorted = std::move(sorted);
 
     const QString path = ArtikelnummerPflegePfad + sAktArtikelliste;
     if (!platform().fileExists(path)) {
@@ -229,23 +296,26 @@ void TDataModule1::SchreibeArtikelINI() {
         return;
     }
 
+    std::array<QString, TArtikel::FieldCount> keyPrefixes; // "MatNr=" ...
+    for (int f = 0; f < TArtikel::FieldCount; ++f)
+        keyPrefixes[std::size_t(f)] = TArtikel::key(f) + QLatin1Char('=');
     const QString crlf = QStringLiteral("\r\n");
     QString text;
-    text.reserve(qsizetype(slSorted.size()) * 600 + 64);
+    text.reserve(qsizetype(slSorted.size()) * 640 + 64);
+    text += QChar(0xFEFF); // the byte-order mark, so the encoding needs no second copy
     text += QStringLiteral("[Anzahl]\r\nAnzahl=") + QString::number(slSorted.size()) + crlf + crlf;
     for (qsizetype s = 0; s < slSorted.size(); ++s) {
         const TArtikel& a = list.Artikel(lastOf.value(slSorted[s]));
         text += QStringLiteral("[TArtikel_") + QString::number(s + 1) + QLatin1Char(']') + crlf;
         for (int f = 0; f < TArtikel::FieldCount; ++f) {
-            text += TArtikel::key(f);
-            text += QLatin1Char('=');
-            text += singleLine(a.field(f));
+            text += keyPrefixes[std::size_t(f)];
+            appendSingleLine(text, a.field(f));
             text += crlf;
         }
         text += crlf;
     }
     slSorted.clear();
-    writeFileAtomically(path, QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8());
+    writeFileAtomically(path, text.toUtf8());
 }
 
 } // namespace zw
