@@ -305,7 +305,8 @@ def lagerteil():
 
 def auftragsteil():
     rows = [
-        designation_row("Auftragsteil", 1, 2, symbol_cells(14, 18), 17),
+        # The order-related form allows a longer designation: 13 + 39 characters.
+        designation_row("Auftragsteil", 1, 2, symbol_cells(14, 18), 17, pt=11),
         Row(14, box(58, "Material-Nr.", P(5), pt=18, bold=True),
             box(36, "Menge", P(6), pt=14, bold=True),
             box(46, "Lieferanten-Nr.", P(7), pt=12)),
@@ -413,7 +414,7 @@ def ersatzteil_karton():
     rows = [
         Row(19, logo(26, "Ersatzteil / Zubeh\u00f6r"),
             box(114, "Material-Nr.", P(1), pt=22, bold=True)),
-        *language_rows(10, text_w, 9, turned),
+        *language_rows(10, text_w, 8, turned),
         Row(14, box(40, "EAN", P(9), pt=10), box(50, "Barcode", P(15), pt=10),
             box(20, "Kennung", P(14), pt=10), box(30, "Energieeffizienz", P(16), pt=10)),
     ]

@@ -72,15 +72,16 @@ def samples(tmp):
     }
     ean_digits = "4  012345  678901"
     container = {
-        1: "Gehäusedecke", 2: "l links, pulverbeschichtet RAL 7035", 3: "12-34-567-890", 4: "02", 5: "1234567",
+        1: "Gehäusedeckel", 2: "links pulverbeschichtet RAL", 3: "12-34-567-890", 4: "02", 5: "1234567",
         6: "1250000 Stk", 7: "12345", 8: pics["row"], 9: ROW7, 10: pics["ean"], 11: ean_digits,
     }
     lagerteil = dict(container)
-    lagerteil.update({12: "H3-R12-F07-E3 (Kühlr.)", 13: "100%", 14: "24.06.2026", 15: "A. Schäfer-Kö",
-                      16: "LS 4711-0815 / Charge 2026-06-A / 3 €", 17: pics["kreis"]})
+    lagerteil.update({12: "Halle 3 R12-F07 Süd-W", 13: "100%", 14: "24.06.2026", 15: "Jörg Weißmann",
+                      16: "LS 4711-0815 / Charge 2026-06-A / 13 €", 17: pics["kreis"]})
     auftrag = dict(container)
-    auftrag.update({12: "4500123456", 13: "0010", 14: "100%", 15: "24.06.2026", 16: "A. Schäfer-Kö",
-                    17: "LS 4711-0815 / Charge 2026-06-A / 3 €", 18: pics["kreis"]})
+    auftrag.update({2: "links, pulverbeschichtet RAL 7035, matt", 12: "4500123456", 13: "0010", 14: "100%",
+                    15: "24.06.2026", 16: "Jörg Weißmann", 17: "LS 4711-0815 / Charge 2026-06-A / 13 €",
+                    18: pics["kreis"]})
     sonder = {1: "Sonderflansch DN 80 PN 16 ", 2: "Edelstahl 1.4571, gebeizt", 3: "4500987654", 4: "00020",
               5: "0012345678", 6: "0030", 7: "12345", 8: "25 m²", 9: "KW-Trockner TX 4500 / Baureihe 7",
               10: "H3-R12-F07-E3 (Kühlr.)", 11: "100%", 12: "24.06.2026", 13: "A. Schäfer-Kö",
