@@ -1,0 +1,150 @@
+#include "cli/Commands.h"
+#include "labeldoc/RTFGebindeObjekt.h"
+#include "texts/Messages.h"
+
+#include "LabelInstallation.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using test::LabelInstallation;
+using test::makeArticle;
+
+// An installation whose article file holds a stock part with and one without storage place.
+struct CliInstallation {
+    LabelInstallation inst;
+    CliInstallation() {
+        TArtikel noStorage = makeArticle(QStringLiteral("7654321"), QStringLiteral("Dichtring"));
+        noStorage.Kelblagerplatz.clear();
+        inst.addArticles(
+            {makeArticle(QStringLiteral("1234567"), QStringLiteral("Flansch DN50"), QStringLiteral("4012345678901")),
+             noStorage});
+        test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
+        inst.dataModule->SchreibeArtikelINI();
+    }
+
+    struct Result {
+        int status;
+        QString out;
+        QString err;
+    };
+    Result run(const QStringList& extra, bool withDefaults = true) {
+        QStringList argv{QStringLiteral("zeichwerk-cli"),
+                         QStringLiteral("label"),
+                         QStringLiteral("lagerteil"),
+                         QStringLiteral("--program-folder"),
+                         inst.program(),
+                         QStringLiteral("--home"),
+                         inst.home()};
+        if (withDefaults)
+            argv << QStringLiteral("--matnr") << QStringLiteral("1234567") << QStringLiteral("--week")
+                 << QStringLiteral("08.25") << QStringLiteral("--quantity") << QStringLiteral("2")
+                 << QStringLiteral("--unit") << QStringLiteral("Stk") << QStringLiteral("--inspector")
+                 << QStringLiteral("M. Weber");
+        argv << extra;
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        cli::CliIo io{o, e};
+        const int status = cli::runCli(argv, io);
+        o.flush();
+        e.flush();
+        return {status, out, err};
+    }
+};
+
+// The message text as the given language file has it.
+QString catalogueText(const QString& program, const char* file, int number) {
+    TUebTextListe c;
+    c.Loadfromfile(program + QLatin1String(file));
+    const TUebText* t = c.Find(QString::number(number));
+    return t ? t->sText : QString();
+}
+
+TEST(CmdLabel, StatusesMessagesAndDocuments) {
+    struct Row {
+        const char* what;
+        QStringList args;
+        bool defaults;
+        int status;
+        QString document; // written and printed, or empty
+        int message;      // catalogue message on stderr, or 0
+    } rows[] = {
+        {"a valid label", {}, true, 0, QStringLiteral("Lagerteil_1fach.rtf"), 0},
+        {"the 4-up sheet",
+         {QStringLiteral("--copies"), QStringLiteral("4")},
+         true,
+         0,
+         QStringLiteral("Lagerteil_4fach.rtf"),
+         0},
+        {"a failed check", {QStringLiteral("--quantity"), QStringLiteral("0")}, true, 1, {}, 341},
+        {"a past date only warns",
+         {QStringLiteral("--date"), QStringLiteral("2001-01-01")},
+         true,
+         0,
+         QStringLiteral("Lagerteil_1fach.rtf"),
+         325},
+        {"an unknown material number", {QStringLiteral("--matnr"), QStringLiteral("9")}, true, 1, {}, 361},
+        {"no storage place and none given", {QStringLiteral("--matnr"), QStringLiteral("7654")}, true, 1, {}, 363},
+        {"a storage place given empty",
+         {QStringLiteral("--matnr"), QStringLiteral("7654"), QStringLiteral("--storage"), QString()},
+         true,
+         0,
+         QStringLiteral("Lagerteil_1fach.rtf"),
+         363},
+        {"a missing option", {QStringLiteral("--matnr"), QStringLiteral("1234567")}, false, 2, {}, 0},
+        {"a bad copy count", {QStringLiteral("--copies"), QStringLiteral("2")}, true, 2, {}, 0},
+        {"a bad date", {QStringLiteral("--date"), QStringLiteral("1.1.2025")}, true, 2, {}, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        CliInstallation c;
+        const auto res = c.run(r.args, r.defaults);
+        EXPECT_EQ(res.status, r.status) << res.err.toStdString();
+        const QString path = c.inst.home() + r.document;
+        EXPECT_EQ(res.out, r.document.isEmpty() ? QString() : path + "\n");
+        EXPECT_EQ(QFile::exists(path) && !r.document.isEmpty(), !r.document.isEmpty());
+        if (r.message) {
+            EXPECT_TRUE(res.err.contains(catalogueText(c.inst.program(), "SpracheD.txt", r.message)))
+                << res.err.toStdString();
+        }
+        if (r.status == 2) {
+            EXPECT_FALSE(res.err.isEmpty());
+        }
+    }
+}
+
+TEST(CmdLabel, MessagesFollowTheConfiguredLanguage) {
+    CliInstallation c;
+    c.inst.writeProgramSettings("[Einstellungen]\r\nSprache=Englisch\r\nLieferantennummerKurz=42\r\n");
+    const auto res = c.run({QStringLiteral("--quantity"), QStringLiteral("0")});
+    EXPECT_EQ(res.status, 1);
+    const QString english = catalogueText(c.inst.program(), "SpracheGB.txt", 341);
+    ASSERT_FALSE(english.isEmpty());
+    EXPECT_EQ(res.err.trimmed(), english);
+}
+
+TEST(CmdLabel, DocumentHoldsTheValuesOfTheCommandLine) {
+    CliInstallation c;
+    const auto res = c.run({QStringLiteral("--storage"), QStringLiteral("Regal 9"), QStringLiteral("--supplier-field"),
+                            QStringLiteral("Los 42"), QStringLiteral("--inspected100")});
+    ASSERT_EQ(res.status, 0) << res.err.toStdString();
+    const QByteArray rtf = test::readFile(res.out.trimmed());
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    for (const QString& value : {QStringLiteral("Regal 9"), QStringLiteral("Los 42"), QStringLiteral("100%"), today,
+                                 QStringLiteral("123456720850412345"), QStringLiteral("M. Weber")})
+        EXPECT_TRUE(rtf.contains(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1())) << value.toStdString();
+}
+
+TEST(CmdLabel, AnErrorOutsideTheChecksExitsTwoWithItsMessage) {
+    CliInstallation c;
+    QFile::remove(c.inst.program() + QStringLiteral("VorlageLagerteil_1fach.rtf"));
+    const auto res = c.run({});
+    EXPECT_EQ(res.status, 2);
+    EXPECT_TRUE(res.out.isEmpty());
+    EXPECT_TRUE(res.err.contains(QStringLiteral("VorlageLagerteil_1fach.rtf"))) << res.err.toStdString();
+}
+
+} // namespace
+} // namespace zw
