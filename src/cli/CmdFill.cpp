@@ -42,17 +42,6 @@ bool splitEntry(const QString& option, QString& number, QString& rest) {
     return true;
 }
 
-class DataModuleScope {
-public:
-    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
-    ~DataModuleScope() { DataModule1 = m_previous; }
-    DataModuleScope(const DataModuleScope&) = delete;
-    DataModuleScope& operator=(const DataModuleScope&) = delete;
-
-private:
-    TDataModule1* m_previous;
-};
-
 int badInput(CliIo& io, const QString& message) {
     io.err << "zeichwerk-cli fill: " << message << "\n";
     return ExitBadInput;
@@ -136,7 +125,7 @@ int runFill(const QStringList& args, CliIo& io) {
 
     TDataModule1 dm;
     dm.homedir = withTrailingSlash(QFileInfo(home).absoluteFilePath());
-    const DataModuleScope dataModuleScope(&dm);
+    const ScopedDataModule dataModuleScope(&dm);
 
     TRTFGebindeObjekt builder;
     builder.sVorlageDatei = templateFile.fileName();

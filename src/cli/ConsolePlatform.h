@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DataModule.h"
 #include "platform/QtPlatform.h"
 
 #include <QTextStream>
@@ -49,6 +50,18 @@ public:
 
 private:
     Platform* m_previous;
+};
+
+// Makes `dm` the program's data module (DataModule1) for the lifetime of the scope.
+class ScopedDataModule {
+public:
+    explicit ScopedDataModule(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
+    ~ScopedDataModule() { DataModule1 = m_previous; }
+    ScopedDataModule(const ScopedDataModule&) = delete;
+    ScopedDataModule& operator=(const ScopedDataModule&) = delete;
+
+private:
+    TDataModule1* m_previous;
 };
 
 } // namespace zw::cli
