@@ -140,8 +140,7 @@ void TfrmMain::buildComponents() {
     Optionen1 = bar->addMenu(QStringLiteral("&Optionen"));
     Optionen1->setObjectName(QStringLiteral("Optionen1"));
     setTag(Optionen1, 204);
-    Artikeleinstellungen1 =
-        Optionen1->addAction(programIcon(QStringLiteral("MenueArtikel.png")), QStringLiteral("Artikeleinstellungen"));
+    Artikeleinstellungen1 = Optionen1->addAction(QStringLiteral("Artikeleinstellungen"));
     Artikeleinstellungen1->setObjectName(QStringLiteral("Artikeleinstellungen1"));
     Proxy1 = Optionen1->addAction(QStringLiteral("Proxy"));
     Proxy1->setObjectName(QStringLiteral("Proxy1"));
@@ -185,8 +184,11 @@ void TfrmMain::FormCreate() {
     dm.writeLog(applicationTitle());
     dm.writeLog(platform().now().toString(QStringLiteral("yyyy.MM.dd - HH:mm:ss")));
     dm.writeLog(Separator);
-    if (const QScreen* s = screen(); s && s->availableGeometry().height() < height())
-        resize(width(), s->availableGeometry().height());
+    if (const QScreen* s = screen()) {
+        if (s->availableGeometry().height() < height())
+            resize(width(), s->availableGeometry().height());
+        move(s->availableGeometry().center() - rect().center());
+    }
     setWindowTitle(applicationTitle());
 
     // 3-5: the home folder.
