@@ -25,8 +25,11 @@ const Rendered& renderedTemplates() {
     static QTemporaryDir dir;
     static const Rendered rendered = [] {
         Rendered r;
+        QStringList missing;
         for (const QString tool : {"soffice", "pdftotext", "pdfinfo", "pdftoppm", "zbarimg"})
-            r.error += missingTool(tool);
+            if (!missingTool(tool).isEmpty())
+                missing << missingTool(tool);
+        r.error = missing.join("; ");
         if (!r.error.isEmpty())
             return r;
         QStringList filled;

@@ -282,6 +282,18 @@ def designation_row(kind, first, second, symbols, height, pt=13):
                *symbols)
 
 
+def material_row():
+    """Material number, quantity with unit and supplier number: values 05 to 07 of both article labels."""
+    return Row(14, box(58, "Material-Nr.", P(5), pt=18, bold=True),
+               box(36, "Menge", P(6), pt=14, bold=True),
+               box(46, "Lieferanten-Nr.", P(7), pt=12))
+
+
+def supplier_row(number, height=12):
+    """The free supplier field, the last line of a container label."""
+    return Row(height, box(140, "Lieferant", P(number), pt=11))
+
+
 def symbol_cells(mark, safety):
     return (Cell(14, Para(P(mark, bold=True), pt=12, align="c"), lines="tb", valign="c"),
             Cell(14, Para(P(safety), pt=1, align="c", li=0, ri=0), lines="tbr", valign="c"))
@@ -290,15 +302,13 @@ def symbol_cells(mark, safety):
 def lagerteil():
     rows = [
         designation_row("Lagerteil", 1, 2, symbol_cells(13, 17), 17),
-        Row(14, box(58, "Material-Nr.", P(5), pt=18, bold=True),
-            box(36, "Menge", P(6), pt=14, bold=True),
-            box(46, "Lieferanten-Nr.", P(7), pt=12)),
+        material_row(),
         Row(12, box(58, "Dokument-Nr.", P(3), pt=11),
             box(18, "Ausgabe", P(4), pt=11),
             box(64, "Lagerplatz", P(12), pt=13, bold=True)),
         barcode_boxes(8, 9, 10, 11, 21),
         inspection_row(14, 15, 15),
-        Row(12, box(140, "Lieferant", P(16), pt=11)),
+        supplier_row(16),
     ]
     return Label(CONTAINER_W, CONTAINER_H, CONTAINER_M, rows)
 
@@ -307,16 +317,14 @@ def auftragsteil():
     rows = [
         # The order-related form allows a longer designation: 13 + 39 characters.
         designation_row("Auftragsteil", 1, 2, symbol_cells(14, 18), 17, pt=11),
-        Row(14, box(58, "Material-Nr.", P(5), pt=18, bold=True),
-            box(36, "Menge", P(6), pt=14, bold=True),
-            box(46, "Lieferanten-Nr.", P(7), pt=12)),
+        material_row(),
         Row(12, box(46, "Dokument-Nr.", P(3), pt=11),
             box(16, "Ausgabe", P(4), pt=11),
             box(52, "Kundenauftrag", P(12), pt=13, bold=True),
             box(26, "Pos.", P(13), pt=13, bold=True)),
         barcode_boxes(8, 9, 10, 11, 21),
         inspection_row(15, 16, 15),
-        Row(12, box(140, "Lieferant", P(17), pt=11)),
+        supplier_row(17),
     ]
     return Label(CONTAINER_W, CONTAINER_H, CONTAINER_M, rows)
 
@@ -335,7 +343,7 @@ def sonderteil():
             box(80, "Ger\u00e4tetyp", P(9), pt=11)),
         Row(17, box(140, "Lagerplatz", P(10), pt=18, bold=True)),
         inspection_row(12, 13, 15),
-        Row(13, box(140, "Lieferant", P(14), pt=11)),
+        supplier_row(14, height=13),
     ]
     return Label(CONTAINER_W, CONTAINER_H, CONTAINER_M, rows)
 
