@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePlatform.h"
+#include "cli/Installation.h"
 
 #include "core/DataModule.h"
 #include "core/IniFile.h"
@@ -7,7 +8,6 @@
 #include "texts/UebText.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 namespace zw::cli {
 
@@ -33,18 +33,6 @@ const char* const kUsage =
     "  --supplier-field F    supplier field instead of the article's\n"
     "Exit status: 0 made, 1 a check failed (its message on stderr), 2 other errors.\n";
 
-// Makes `dm` the program's data module for the scope.
-class DataModuleScope {
-public:
-    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
-    ~DataModuleScope() { DataModule1 = m_previous; }
-    DataModuleScope(const DataModuleScope&) = delete;
-    DataModuleScope& operator=(const DataModuleScope&) = delete;
-
-private:
-    TDataModule1* m_previous;
-};
-
 // A text catalogue of the command's own, so the configured language is used
 // and nothing of the caller's catalogue changes.
 class CatalogueScope {
@@ -58,11 +46,6 @@ private:
     TUebTextListe m_catalogue;
     TUebTextListe* m_previous;
 };
-
-QString existingFolder(const QString& path) {
-    const QFileInfo info(path);
-    return info.isDir() ? withTrailingSlash(info.absoluteFilePath()) : QString();
-}
 
 int badInput(CliIo& io, const QString& message) {
     io.err << "zeichwerk-cli label: " << message << "\n";
@@ -145,15 +128,8 @@ int runLabel(const QStringList& args, CliIo& io) {
     // The settings as the start-up reads them: the program folder's Barcode.ini.
     dm.homedir = home;
     const IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
+    readFolderAndLanguage(dm, settings);
     const QString section = QStringLiteral("Einstellungen");
-    dm.ArtikelnummerPflegePfad = settings.readString(section, QStringLiteral("ArtNrPfad"), dm.homedir);
-    if (dm.ArtikelnummerPflegePfad.isEmpty())
-        dm.ArtikelnummerPflegePfad = dm.homedir;
-    dm.ArtikelnummerPflegePfad = withTrailingSlash(dm.ArtikelnummerPflegePfad);
-    dm.Sprache =
-        settings.readString(section, QStringLiteral("Sprache"), QStringLiteral("Deutsch")) == QLatin1String("Englisch")
-            ? QStringLiteral("GB")
-            : QStringLiteral("D");
     LadeSprache(dm.Sprache);
     dm.LeseArtikelINI();
 

@@ -62,35 +62,42 @@ void applyCommon(QWidget* w, const LabelField& f, bool colours) {
     }
 }
 
-template <class Widget> void bindFocus(Widget* w, LabelField& f) {
+// Makes the field redraw `w` through `redraw`, with the widget's own signals
+// ignored meanwhile, and take the focus into it; draws it once. The returned
+// state tells the widget's signal handlers whether a redraw is under way.
+template <class Widget, class Field, class Redraw>
+std::shared_ptr<SyncState> attach(Widget* w, Field& f, Redraw redraw) {
+    auto state = std::make_shared<SyncState>();
     QPointer<Widget> guard(w);
+    f.onStateChanged = [guard, &f, state, redraw] {
+        if (!guard)
+            return;
+        SyncScope scope(*state);
+        redraw(guard.data(), f);
+    };
     f.onFocusRequested = [guard] {
         if (guard)
             guard->setFocus(Qt::OtherFocusReason);
     };
+    f.onStateChanged();
+    return state;
 }
 
 } // namespace
 
 void bindField(QLineEdit* w, EditField& f) {
-    auto state = std::make_shared<SyncState>();
     const auto* masked = dynamic_cast<const MaskEditField*>(&f);
     if (masked)
         w->setInputMask(masked->qtInputMask());
     else if (f.maxLength > 0)
         w->setValidator(new TypingLimit(w, f.maxLength));
     w->setReadOnly(f.readOnly);
-    QPointer<QLineEdit> guard(w);
-    f.onStateChanged = [guard, &f, state, masked] {
-        if (!guard)
-            return;
-        SyncScope scope(*state);
-        const QString shown = masked ? guard->displayText() : guard->text();
+    auto state = attach(w, f, [masked](QLineEdit* w, EditField& f) {
+        const QString shown = masked ? w->displayText() : w->text();
         if (shown != f.text())
-            guard->setText(f.text());
-        applyCommon(guard, f, true);
-    };
-    bindFocus(w, f);
+            w->setText(f.text());
+        applyCommon(w, f, true);
+    });
     QObject::connect(w, &QLineEdit::textChanged, w, [w, &f, state, masked](const QString& t) {
         // A report that a handler has overtaken no longer matches the widget.
         if (state->syncing || t != w->text())
@@ -98,35 +105,28 @@ void bindField(QLineEdit* w, EditField& f) {
         const QString text = masked ? w->displayText() : t;
         runHandler([&] { f.setText(text); });
     });
-    f.onStateChanged();
 }
 
 void bindField(QComboBox* w, ComboField& f) {
-    auto state = std::make_shared<SyncState>();
-    auto revision = std::make_shared<int>(-1);
     w->setEditable(true);
     // Its inline completion would rewrite typed text; the label logic matches it.
     w->setCompleter(nullptr);
     w->setInsertPolicy(QComboBox::NoInsert);
     if (f.maxLength > 0)
         w->setValidator(new TypingLimit(w->lineEdit(), f.maxLength));
-    QPointer<QComboBox> guard(w);
-    f.onStateChanged = [guard, &f, state, revision] {
-        if (!guard)
-            return;
-        SyncScope scope(*state);
+    auto revision = std::make_shared<int>(-1);
+    auto state = attach(w, f, [revision](QComboBox* w, ComboField& f) {
         if (*revision != f.itemsRevision()) {
-            guard->clear();
-            guard->addItems(f.items());
+            w->clear();
+            w->addItems(f.items());
             *revision = f.itemsRevision();
         }
-        if (guard->currentIndex() != f.itemIndex())
-            guard->setCurrentIndex(f.itemIndex());
-        if (guard->currentText() != f.text())
-            guard->setEditText(f.text());
-        applyCommon(guard, f, true);
-    };
-    bindFocus(w, f);
+        if (w->currentIndex() != f.itemIndex())
+            w->setCurrentIndex(f.itemIndex());
+        if (w->currentText() != f.text())
+            w->setEditText(f.text());
+        applyCommon(w, f, true);
+    });
     // What the program does to the widget reaches the field without its handler.
     // A signal that a handler has overtaken (the line edit reports a typed text
     // after the handler replaced it) no longer matches the widget and is dropped.
@@ -153,41 +153,27 @@ void bindField(QComboBox* w, ComboField& f) {
             return;
         runHandler([&] { f.userChose(index); });
     });
-    f.onStateChanged();
 }
 
 void bindField(QCheckBox* w, CheckField& f) {
-    auto state = std::make_shared<SyncState>();
-    QPointer<QCheckBox> guard(w);
-    f.onStateChanged = [guard, &f, state] {
-        if (!guard)
-            return;
-        SyncScope scope(*state);
-        guard->setChecked(f.checked());
-        applyCommon(guard, f, false);
-    };
-    bindFocus(w, f);
+    auto state = attach(w, f, [](QCheckBox* w, CheckField& f) {
+        w->setChecked(f.checked());
+        applyCommon(w, f, false);
+    });
     QObject::connect(w, &QCheckBox::toggled, w, [&f, state](bool on) {
         if (state->syncing)
             return;
         runHandler([&] { f.setChecked(on); });
     });
-    f.onStateChanged();
 }
 
 void bindField(QRadioButton* w, RadioField& f) {
-    auto state = std::make_shared<SyncState>();
-    QPointer<QRadioButton> guard(w);
-    f.onStateChanged = [guard, &f, state] {
-        if (!guard)
-            return;
-        SyncScope scope(*state);
+    auto state = attach(w, f, [](QRadioButton* w, RadioField& f) {
         // Qt keeps one radio button of a parent ticked; the field decides alone.
-        guard->setAutoExclusive(false);
-        guard->setChecked(f.checked());
-        applyCommon(guard, f, false);
-    };
-    bindFocus(w, f);
+        w->setAutoExclusive(false);
+        w->setChecked(f.checked());
+        applyCommon(w, f, false);
+    });
     QObject::connect(w, &QRadioButton::toggled, w, [&f, state](bool on) {
         if (state->syncing)
             return;
@@ -198,50 +184,34 @@ void bindField(QRadioButton* w, RadioField& f) {
         }
         runHandler([&] { f.setChecked(true); });
     });
-    f.onStateChanged();
 }
 
 void bindField(QDateEdit* w, DateField& f) {
-    auto state = std::make_shared<SyncState>();
-    QPointer<QDateEdit> guard(w);
-    f.onStateChanged = [guard, &f, state] {
-        if (!guard)
-            return;
-        SyncScope scope(*state);
-        if (f.date().isValid() && guard->date() != f.date())
-            guard->setDate(f.date());
-        applyCommon(guard, f, true);
-    };
-    bindFocus(w, f);
+    auto state = attach(w, f, [](QDateEdit* w, DateField& f) {
+        if (f.date().isValid() && w->date() != f.date())
+            w->setDate(f.date());
+        applyCommon(w, f, true);
+    });
     QObject::connect(w, &QDateEdit::dateChanged, w, [&f, state](const QDate& d) {
         if (state->syncing)
             return;
         runHandler([&] { f.setDate(d); });
     });
-    f.onStateChanged();
 }
 
 void bindField(QLabel* w, PictureField& f) {
-    QPointer<QLabel> guard(w);
-    f.onStateChanged = [guard, &f] {
-        if (!guard)
-            return;
+    attach(w, f, [](QLabel* w, PictureField& f) {
         if (!f.picture().isNull())
-            guard->setPixmap(QPixmap::fromImage(f.picture()));
-        applyCommon(guard, f, false);
-    };
-    f.onStateChanged();
+            w->setPixmap(QPixmap::fromImage(f.picture()));
+        applyCommon(w, f, false);
+    });
 }
 
 void bindField(QLabel* w, CaptionField& f) {
-    QPointer<QLabel> guard(w);
-    f.onStateChanged = [guard, &f] {
-        if (!guard)
-            return;
-        guard->setText(f.caption());
-        applyCommon(guard, f, false);
-    };
-    f.onStateChanged();
+    attach(w, f, [](QLabel* w, CaptionField& f) {
+        w->setText(f.caption());
+        applyCommon(w, f, false);
+    });
 }
 
 void unbindField(LabelField& f) {

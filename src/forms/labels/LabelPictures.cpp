@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <functional>
+
 namespace zw {
 
 namespace {
@@ -60,48 +62,45 @@ QPixmap stockPartLabelPicture() {
     return pm;
 }
 
-QPixmap inspection100Picture() {
-    QPixmap pm(56, 24);
-    pm.fill(Qt::white);
+namespace {
+
+// A symbol: `text` in bold, centred on a background, after `drawBackground`.
+QPixmap symbol(QSize size, const QColor& background, int pixelSize, const QColor& ink, const QString& text,
+               const std::function<void(QPainter&)>& drawBackground = {}) {
+    QPixmap pm(size);
+    pm.fill(background);
     QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (drawBackground)
+        drawBackground(p);
     QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(18);
+    f.setPixelSize(pixelSize);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("100%"));
+    p.setPen(ink);
+    p.drawText(pm.rect(), Qt::AlignCenter, text);
     return pm;
+}
+
+} // namespace
+
+QPixmap inspection100Picture() {
+    return symbol({56, 24}, Qt::white, 18, Qt::black, QStringLiteral("100%"));
 }
 
 QPixmap safetySymbolPicture() {
-    QPixmap pm(40, 40);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 3));
-    p.drawEllipse(QRectF(2.5, 2.5, 35, 35));
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(24);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("S"));
-    return pm;
+    return symbol({40, 40}, Qt::white, 24, Qt::black, QStringLiteral("S"), [](QPainter& p) {
+        p.setPen(QPen(Qt::black, 3));
+        p.drawEllipse(QRectF(2.5, 2.5, 35, 35));
+    });
 }
 
 QPixmap helpSymbolPicture() {
-    QPixmap pm(22, 22);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 90, 200));
-    p.drawEllipse(QRectF(1, 1, 20, 20));
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(15);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("?"));
-    return pm;
+    return symbol({22, 22}, Qt::transparent, 15, Qt::white, QStringLiteral("?"), [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 90, 200));
+        p.drawEllipse(QRectF(1, 1, 20, 20));
+    });
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* e) {
