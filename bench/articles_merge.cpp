@@ -95,14 +95,17 @@ int main(int argc, char** argv) {
     const Timing plain = measure(1, [&] { test::referenceMerge(reference, lines.lines); });
     const double plainAll = plain.bestCpu * double(kArticles) / double(sample);
 
-    const Timing fast = measure(5, [&] {
-        // Every run starts from the article file before the merge.
+    // Every run starts from the article file before the merge.
+    auto restore = [&] {
         QFile f(articleFile);
         f.open(QIODevice::WriteOnly);
         f.write(original);
         f.close();
         dm.LeseArtikelINI();
         dm.sLogger.clear();
+    };
+    const Timing fast = measure(5, [&] {
+        restore();
         dm.AktualisiereDatensaetze();
     });
     bool same = articles.Count() == kArticles;
@@ -121,12 +124,7 @@ int main(int argc, char** argv) {
 
     if (bigMb > 0) {
         writeList(list, bigMb << 20);
-        QFile f(articleFile);
-        f.open(QIODevice::WriteOnly);
-        f.write(original);
-        f.close();
-        dm.LeseArtikelINI();
-        dm.sLogger.clear();
+        restore();
         resetPeak();
         const double before = peakMb();
         const Timing big = measure(1, [&] { dm.AktualisiereDatensaetze(); });

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include <optional>
-
 namespace zw {
 
 namespace {
@@ -32,41 +30,38 @@ bool assign(QString& target, QString value) {
     return true;
 }
 
-// Decodes pieces of a file in the encoding its first bytes announce.
-class PieceDecoder {
-public:
-    // `head` holds at least the first three bytes of the file (fewer only for a shorter file).
-    qsizetype start(const QByteArray& head) {
-        const TextDocument probe = decodeTextFile(head.left(3));
-        m_encoding = probe.encoding;
-        switch (m_encoding) {
-        case TextEncoding::Utf8:
-            m_decoder.emplace(QStringConverter::Utf8);
-            break;
-        case TextEncoding::Utf16LE:
-            m_decoder.emplace(QStringConverter::Utf16LE);
-            break;
-        case TextEncoding::Utf16BE:
-            m_decoder.emplace(QStringConverter::Utf16BE);
-            break;
-        case TextEncoding::Windows1252:
-            break;
-        }
-        return !probe.byteOrderMark ? 0 : (m_encoding == TextEncoding::Utf8 ? 3 : 2);
+// The text of one line's bytes. Lines are cut at the bytes (or UTF-16 units)
+// of CR and LF, which never occur inside a character, so decoding line by line
+// gives what decoding the whole file gives.
+QString decodeLine(QByteArrayView bytes, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QString::fromUtf8(bytes);
+    case TextEncoding::Windows1252:
+        return decodeWindows1252(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        QStringDecoder decoder(encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE
+                                                                 : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Stateless);
+        return decoder.decode(bytes);
     }
-
-    // Keeps the state of a character split between two pieces.
-    void append(const QByteArray& piece, qsizetype skip, QString& out) {
-        if (m_decoder)
-            out += m_decoder->decode(QByteArrayView(piece).sliced(skip));
-        else
-            out += decodeWindows1252(skip ? piece.mid(skip) : piece);
     }
+    return {};
+}
 
-private:
-    TextEncoding m_encoding = TextEncoding::Windows1252;
-    std::optional<QStringDecoder> m_decoder;
-};
+// The code of the unit at `at`: a byte, or a UTF-16 unit in the file's byte order.
+char16_t unitAt(const char* p, TextEncoding encoding) {
+    const auto b0 = static_cast<unsigned char>(p[0]);
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+        return char16_t(b0 | (static_cast<unsigned char>(p[1]) << 8));
+    case TextEncoding::Utf16BE:
+        return char16_t((b0 << 8) | static_cast<unsigned char>(p[1]));
+    default:
+        return b0;
+    }
+}
 
 } // namespace
 
@@ -112,61 +107,71 @@ void forEachTextLine(const QString& path, const std::function<void(QStringView)>
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    auto readFailed = [&] {
-        return AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+    constexpr qint64 kPiece = 1 << 20;
+    auto readPiece = [&] {
+        QByteArray piece = file.read(kPiece);
+        if (file.error() != QFileDevice::NoError)
+            throw AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        return piece;
     };
 
-    constexpr qint64 kPiece = 1 << 20;
-    QByteArray piece = file.read(kPiece);
-    while (piece.size() < 3 && !file.atEnd()) { // a pipe may deliver less; the mark needs three bytes
-        const QByteArray more = file.read(kPiece);
+    QByteArray buffer = readPiece();
+    while (buffer.size() < 3 && !file.atEnd()) { // a pipe may deliver less; the mark needs three bytes
+        const QByteArray more = readPiece();
         if (more.isEmpty())
             break;
-        piece += more;
+        buffer += more;
     }
-    if (file.error() != QFileDevice::NoError)
-        throw readFailed();
+    const TextDocument probe = decodeTextFile(buffer.left(3));
+    const TextEncoding encoding = probe.encoding;
+    const qsizetype unit = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE ? 2 : 1;
+    buffer.remove(0, !probe.byteOrderMark ? 0 : (encoding == TextEncoding::Utf8 ? 3 : 2));
+    qint64 contentBytes = buffer.size();
 
-    PieceDecoder decoder;
-    qsizetype skip = decoder.start(piece);
-    QString buffer;        // undelivered text: the start of a line whose end has not been read yet
     qsizetype scanned = 0; // buffer[0, scanned) holds no line end
     bool afterCr = false;  // the last line ended with CR: an LF right after it belongs to it
-    while (!piece.isEmpty()) {
-        decoder.append(piece, skip, buffer);
-        skip = 0;
-        const qsizetype n = buffer.size();
-        const QChar* p = buffer.constData();
+    for (bool atEnd = false; !atEnd;) {
+        const qsizetype n = buffer.size() - buffer.size() % unit;
+        const char* p = buffer.constData();
         qsizetype lineStart = 0;
         qsizetype i = scanned;
         if (afterCr && i < n) {
-            if (p[i] == QLatin1Char('\n'))
-                lineStart = ++i;
+            if (unitAt(p + i, encoding) == u'\n')
+                lineStart = i += unit;
             afterCr = false;
         }
-        for (; i < n; ++i) {
-            const char16_t c = p[i].unicode();
+        for (; i < n; i += unit) {
+            const char16_t c = unitAt(p + i, encoding);
             if (c != u'\r' && c != u'\n')
                 continue;
-            onLine(QStringView(p + lineStart, i - lineStart));
+            const QString line = decodeLine(QByteArrayView(p + lineStart, i - lineStart), encoding);
+            onLine(line);
             if (c == u'\r') {
-                if (i + 1 < n) {
-                    if (p[i + 1] == QLatin1Char('\n'))
-                        ++i;
+                if (i + unit < n) {
+                    if (unitAt(p + i + unit, encoding) == u'\n')
+                        i += unit;
                 } else {
                     afterCr = true;
                 }
             }
-            lineStart = i + 1;
+            lineStart = i + unit;
         }
         buffer.remove(0, lineStart);
-        scanned = buffer.size();
-        piece = file.read(kPiece);
-        if (file.error() != QFileDevice::NoError)
-            throw readFailed();
+        scanned = buffer.size() - buffer.size() % unit;
+        const QByteArray piece = readPiece();
+        atEnd = piece.isEmpty();
+        contentBytes += piece.size();
+        buffer += piece;
     }
-    if (!buffer.isEmpty())
-        onLine(buffer);
+    if (buffer.isEmpty())
+        return;
+    QString last = decodeLine(buffer, encoding);
+    // Decoding a whole UTF-16 file turns a lone byte at its end into a
+    // replacement character, unless that byte is all there is.
+    if (unit == 2 && buffer.size() == 1 && contentBytes > 1)
+        last = QString(QChar::ReplacementCharacter);
+    if (!last.isEmpty())
+        onLine(last);
 }
 
 EanMatcher::EanMatcher(const TArtikelListe& articles) {

@@ -327,8 +327,40 @@ TEST(EanMerge, ReadsTheListInPiecesLikeTheWholeFile) {
                      TextEncoding::Utf16LE, true)},
         {"a line longer than three pieces", at(3 * piece + 7, "\nshort\n", '@')},
         {"Windows-1252 bytes", at(piece - 1, "\x80\r\n\xE4")},
+        {"UTF-8 cut inside the last character", "\xEF\xBB\xBF"
+                                                "a\r\nb\xE2\x82"},
+        {"UTF-8 invalid bytes across the boundary", "\xEF\xBB\xBF" + at(piece - 4, "\xE2\x82\xFF\x80\xC3")},
+        {"UTF-16 with a lone byte after the last line end", QByteArray("\xFF\xFE"
+                                                                       "a\0\n\0c",
+                                                                       7)},
+        {"UTF-16 mark and a lone byte", QByteArray("\xFF\xFE"
+                                                   "c",
+                                                   3)},
+        {"UTF-16 with an odd byte at the end", QByteArray("\xFF\xFE"
+                                                          "a\0\n\0b\0c",
+                                                          9)},
     };
-    for (const Row& r : rows) {
+    // Random bytes rich in line ends and broken characters, over several pieces, behind each mark.
+    auto noise = [](quint32 seed, const QByteArray& mark) {
+        static const char alphabet[] = {'a',        '@',        '\r',       '\n',       '\0',
+                                        char(0xE2), char(0x82), char(0xAC), char(0xC3), char(0xFF),
+                                        char(0xF0), char(0x9F), char(0xD8), char(0xDC)};
+        QRandomGenerator rng(seed);
+        QByteArray b = mark;
+        const qsizetype n = 2 * (1 << 20) + qsizetype(rng.bounded(4096));
+        for (qsizetype i = 0; i < n; ++i)
+            b.append(alphabet[rng.bounded(int(sizeof alphabet))]);
+        return b;
+    };
+    const Row generated[] = {
+        {"noise without mark", noise(1, "")},
+        {"noise behind a UTF-8 mark", noise(2, "\xEF\xBB\xBF")},
+        {"noise behind a UTF-16 LE mark", noise(3, "\xFF\xFE")},
+        {"noise behind a UTF-16 BE mark", noise(4, "\xFE\xFF")},
+    };
+    std::vector<Row> all(std::begin(rows), std::end(rows));
+    all.insert(all.end(), std::begin(generated), std::end(generated));
+    for (const Row& r : all) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.txt"));
         writeFile(path, r.bytes);
