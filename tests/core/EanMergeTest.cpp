@@ -48,42 +48,33 @@ void merge(ArticleFolder& f, const QList<TArtikel>& articles, const QByteArray& 
 }
 
 TEST(EanMerge, TakesTheFieldsOfTheLastMatchingLine) {
-    const QString full = QStringLiteral("@Schraube@4006381333931@11-22-333-444@01@22-33-444-555@02@33-44-555-666@03"
-                                        "@de@en@fr@es@ru@xx");
-    auto with = [](std::initializer_list<std::pair<int, QString>> fields, const QString& nr = "1234567") {
+    // The article after the merge: `fields` are Benennung, EAN, the three numbers
+    // with their indexes and the six languages, in the table's order.
+    auto taken = [](const QStringList& fields, const QString& nr = QStringLiteral("1234567")) {
         TArtikel a = existing(nr);
-        for (const auto& [f, v] : fields)
-            a.field(f) = v;
+        for (int f = 0; f < 14; ++f)
+            a.field(f + 1) = fields.at(f);
         return a;
     };
-    const TArtikel fullyTaken = with({{1, "Schraube"},
-                                      {2, "4006381333931"},
-                                      {3, "11-22-333-444"},
-                                      {4, "01"},
-                                      {5, "22-33-444-555"},
-                                      {6, "02"},
-                                      {7, "33-44-555-666"},
-                                      {8, "03"},
-                                      {9, "de"},
-                                      {10, "en"},
-                                      {11, "fr"},
-                                      {12, "es"},
-                                      {13, "ru"},
-                                      {14, "xx"}});
-    const TArtikel defaults = with({{1, "Teil"},
-                                    {2, ""},
-                                    {3, kNone},
-                                    {4, "00"},
-                                    {5, kNone},
-                                    {6, "00"},
-                                    {7, kNone},
-                                    {8, "00"},
-                                    {9, ""},
-                                    {10, ""},
-                                    {11, ""},
-                                    {12, ""},
-                                    {13, ""},
-                                    {14, ""}});
+    const QString full = QStringLiteral("@Schraube@4006381333931@11-22-333-444@01@22-33-444-555@02@33-44-555-666@03"
+                                        "@de@en@fr@es@ru@xx");
+    const QStringList fullFields = {"Schraube",
+                                    "4006381333931",
+                                    "11-22-333-444",
+                                    "01",
+                                    "22-33-444-555",
+                                    "02",
+                                    "33-44-555-666",
+                                    "03",
+                                    "de",
+                                    "en",
+                                    "fr",
+                                    "es",
+                                    "ru",
+                                    "xx"};
+    auto defaultsWith = [&](const QString& benennung, const QString& sprache6) {
+        return taken({benennung, "", kNone, "00", kNone, "00", kNone, "00", "", "", "", "", "", sprache6});
+    };
     const QString fifty = QStringLiteral("0123456789").repeated(5);
     const QString eighty = QStringLiteral("abcdefghij").repeated(8);
 
@@ -94,69 +85,26 @@ TEST(EanMerge, TakesTheFieldsOfTheLastMatchingLine) {
         TArtikel expected;
     };
     const Row rows[] = {
-        {"last 7 characters of the key", "1234567", "000000000001234567" + full, fullyTaken},
-        {"key equal to the number", "1234567", "1234567" + full, fullyTaken},
+        {"last 7 characters of the key", "1234567", "000000000001234567" + full, taken(fullFields)},
+        {"key equal to the number", "1234567", "1234567" + full, taken(fullFields)},
         {"shorter key compared whole", "1234567", "234567" + full, existing("1234567")},
-        {"10-character number", "1234567890", "XY-1234567890" + full,
-         [&] {
-             TArtikel a = fullyTaken;
-             a.MaterialNr = "1234567890";
-             return a;
-         }()},
+        {"10-character number", "1234567890", "XY-1234567890" + full, taken(fullFields, "1234567890")},
         {"10-character number, key ends otherwise", "1234567890", "1234567890-1" + full, existing("1234567890")},
         {"8 characters are never changed", "12345678", "12345678" + full, existing("12345678")},
         {"6 characters are never changed", "123456", "123456" + full, existing("123456")},
         {"line without @ never matches", "1234567", "1234567", existing("1234567")},
-        {"blank numbers and indexes get defaults", "1234567", "1234567@Teil@@@  @ @@\t@@@", defaults},
-        {"three fields: the third goes to language 6", "1234567", "1234567@ Teil @Rest",
-         [&] {
-             TArtikel a = defaults;
-             a.Sprache_6 = "Rest";
-             return a;
-         }()},
+        {"blank numbers and indexes get defaults", "1234567", "1234567@Teil@@@  @ @@\t@@@", defaultsWith("Teil", "")},
+        {"three fields: the third goes to language 6", "1234567", "1234567@ Teil @Rest", defaultsWith("Teil", "Rest")},
         {"designation trimmed, then cut to 40", "1234567", "1234567@  " + fifty + "  @4006381333931",
-         with({{1, fifty.left(40)},
-               {2, ""},
-               {3, kNone},
-               {4, "00"},
-               {5, kNone},
-               {6, "00"},
-               {7, kNone},
-               {8, "00"},
-               {9, ""},
-               {10, ""},
-               {11, ""},
-               {12, ""},
-               {13, ""},
-               {14, "4006381333931"}})},
+         defaultsWith(fifty.left(40), "4006381333931")},
         {"languages trimmed, then cut to 72", "1234567",
          "1234567@T@E@Z@I@M@J@K@L@ " + eighty + "@" + eighty + "@3@4@5@ " + eighty + " @ignored",
-         with({{1, "T"},
-               {2, "E"},
-               {3, "Z"},
-               {4, "I"},
-               {5, "M"},
-               {6, "J"},
-               {7, "K"},
-               {8, "L"},
-               {9, eighty.left(72)},
-               {10, eighty.left(72)},
-               {11, "3"},
-               {12, "4"},
-               {13, "5"},
-               {14, eighty.left(72)}})},
+         taken({"T", "E", "Z", "I", "M", "J", "K", "L", eighty.left(72), eighty.left(72), "3", "4", "5",
+                eighty.left(72)})},
         {"later matching line wins", "1234567", "1234567" + full + "\r\nA1234567@Zweite@\r\n0000000@Andere@",
-         [&] {
-             TArtikel a = defaults;
-             a.Benennung = "Zweite";
-             return a;
-         }()},
+         defaultsWith("Zweite", "")},
         {"a later line of another article does not count", "1234567", "1234567@Erste@\r\n7654321@Zweite@",
-         [&] {
-             TArtikel a = defaults;
-             a.Benennung = "Erste";
-             return a;
-         }()},
+         defaultsWith("Erste", "")},
     };
     for (const Row& r : rows) {
         ArticleFolder f;
