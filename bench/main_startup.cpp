@@ -83,11 +83,15 @@ int main(int argc, char* argv[]) {
     t.restart();
     window->ArtikelNeuEinlesen();
     const qint64 reread = t.elapsed();
+    t.restart();
+    window->LadeMatNrNeu();
+    const qint64 refill = t.elapsed();
 
     std::printf("articles: %d\n", dm.myDaten.ArtikelListe.Count());
     std::printf("start-up (read, six forms, EAN merge): %lld ms\n", static_cast<long long>(startup));
     std::printf("until first shown: %lld ms\n", static_cast<long long>(shown));
     std::printf("re-read articles and reset forms: %lld ms\n", static_cast<long long>(reread));
+    std::printf("refill the five material-number boxes: %lld ms\n", static_cast<long long>(refill));
     delete window;
     zw::DataModule1 = nullptr;
     zw::setPlatform(nullptr);

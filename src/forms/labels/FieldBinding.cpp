@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QValidator>
 
 #include <memory>
@@ -114,11 +115,14 @@ void bindField(QComboBox* w, ComboField& f) {
     w->setInsertPolicy(QComboBox::NoInsert);
     if (f.maxLength > 0)
         w->setValidator(new TypingLimit(w->lineEdit(), f.maxLength));
+    // A string-list model takes the field's items without copying them one by
+    // one: material-number lists run to a hundred thousand entries.
+    auto* model = new QStringListModel(w);
+    w->setModel(model);
     auto revision = std::make_shared<int>(-1);
-    auto state = attach(w, f, [revision](QComboBox* w, ComboField& f) {
+    auto state = attach(w, f, [revision, model](QComboBox* w, ComboField& f) {
         if (*revision != f.itemsRevision()) {
-            w->clear();
-            w->addItems(f.items());
+            model->setStringList(f.items());
             *revision = f.itemsRevision();
         }
         if (w->currentIndex() != f.itemIndex())
