@@ -29,10 +29,9 @@ template <class W> W* place(W* w, const char* name, int x, int y, int width, int
     return w;
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = place(new QLabel(text, parent), name, x, y, 150, 16);
-    l->adjustSize();
-    return l;
+// Wide enough for the translations too: a label keeps its size when translated.
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width) {
+    return place(new QLabel(text, parent), name, x, y, width, 16);
 }
 
 } // namespace
@@ -53,11 +52,11 @@ void TfrmGebindeLagerteil::buildControls() {
     ImLabelLagerteil = place(new QLabel(this), "ImLabelLagerteil", 0, 0, 595, 407);
     ImLabelLagerteil->setPixmap(stockPartLabelPicture());
 
-    Label1 = label(this, "Label1", QStringLiteral("Herstellerwoche"), 386, 70);
+    Label1 = label(this, "Label1", QStringLiteral("Herstellerwoche"), 386, 70, 204);
     setTag(Label1, 223);
-    Label2 = label(this, "Label2", QStringLiteral("Format: KW.Jahr"), 448, 92);
+    Label2 = label(this, "Label2", QStringLiteral("Format: KW.Jahr"), 448, 92, 142);
     setTag(Label2, 224);
-    Label3 = label(this, "Label3", QStringLiteral("z.B. 08.13"), 448, 108);
+    Label3 = label(this, "Label3", QStringLiteral("z.B. 08.13"), 448, 108, 142);
     setTag(Label3, 225);
 
     ImSicher = place(new QLabel(this), "ImSicher", 540, 294, 40, 40);
