@@ -12,11 +12,11 @@ AppError error(const char* messageWithPlaceholder) {
         QString::fromLatin1(messageWithPlaceholder).replace(QLatin1String("%s"), QLatin1String("TBarcode")));
 }
 
-QString widthDigitsToPattern(const QString& widthDigits) {
-    QString pattern = widthDigits;
-    for (qsizetype i = 0; i < pattern.size(); ++i)
-        pattern[i] = QChar(pattern[i].unicode() + (i % 2 == 0 ? 4 : -1));
-    return pattern;
+QString widthDigitsToPattern(QString widthDigits) {
+    char16_t* d = reinterpret_cast<char16_t*>(widthDigits.data());
+    for (qsizetype i = 0; i < widthDigits.size(); ++i)
+        d[i] = char16_t(d[i] + (i % 2 == 0 ? 4 : -1));
+    return widthDigits;
 }
 
 QChar modulo10CheckDigit(const QString& digits) {
@@ -132,12 +132,15 @@ void TBarcode::setModul(int value) {
     if (value < 1 || value >= 50)
         return;
     FModul = value;
+    invalidatePattern();
     NotifyChange();
 }
 
 void TBarcode::setRatio(double value) {
-    if (store(FRatio, value))
+    if (store(FRatio, value)) {
+        invalidatePattern();
         NotifyChange();
+    }
 }
 
 void TBarcode::setTyp(TBarcodeType value) {
@@ -201,6 +204,7 @@ void TBarcode::Assign(const TBarcode& source) {
     m_checkSource = source.m_checkSource;
     m_checkResult = source.m_checkResult;
     m_hasCheckRewrite = source.m_hasCheckRewrite;
+    invalidatePattern();
 }
 
 QString TBarcode::checkDigitSource() const {
@@ -214,6 +218,7 @@ void TBarcode::rememberCheckDigitRewrite(const QString& source) {
 }
 
 void TBarcode::forgetCheckDigitRewrite() {
+    invalidatePattern();
     m_hasCheckRewrite = false;
     m_checkSource.clear();
     m_checkResult.clear();
@@ -258,23 +263,20 @@ QString TBarcode::TypeName() const {
     return validType(FTyp) ? QLatin1String(typeTable[FTyp].name) : QString();
 }
 
-TBarElement TBarcode::GetElementProps(QChar letter) const {
-    const ushort c = letter.unicode();
-    if (c >= '0' && c <= '3')
-        return {m_modules[c - '0'], bekSpace};
-    if (c >= '5' && c <= '8')
-        return {m_modules[c - '5'], bekBar};
-    if (c >= 'A' && c <= 'D')
-        return {m_modules[c - 'A'], bekShortBar};
+void TBarcode::internalError() {
     throw barcode::error("%s: internal Error");
 }
 
 QString TBarcode::BuildBarPattern() {
     if (!validType(FTyp))
         throw barcode::error("%s: wrong BarcodeType");
+    if (m_patternValid)
+        return m_pattern;
     ComputeElementWidths();
     if (typeTable[FTyp].digitsOnly) {
-        FText = trimControl(FText);
+        const QString trimmed = trimControl(FText);
+        if (trimmed.size() != FText.size())
+            FText = trimmed;
         for (QChar c : FText) {
             if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
                 FText = QStringLiteral("000000000");
@@ -282,6 +284,16 @@ QString TBarcode::BuildBarPattern() {
             }
         }
     }
+    m_pattern = encode();
+    m_patternWidth = 0;
+    const barcode::ElementTable element(*this);
+    for (QChar letter : std::as_const(m_pattern))
+        m_patternWidth += element(*this, letter).width;
+    m_patternValid = true;
+    return m_pattern;
+}
+
+QString TBarcode::encode() {
     switch (FTyp) {
     case bcCode_2_5_interleaved:
         return encodeInterleaved2of5();

@@ -114,7 +114,16 @@ public:
     void Assign(const TBarcode& source);
 
     QString BuildBarPattern();
-    TBarElement GetElementProps(QChar letter) const;
+    TBarElement GetElementProps(QChar letter) const {
+        const ushort c = letter.unicode();
+        if (c >= '0' && c <= '3')
+            return {m_modules[c - '0'], bekSpace};
+        if (c >= '5' && c <= '8')
+            return {m_modules[c - '5'], bekBar};
+        if (c >= 'A' && c <= 'D')
+            return {m_modules[c - 'A'], bekShortBar};
+        internalError();
+    }
     QString DoCheckSumming(const QString& data) const;
     QString TypeName() const;
 
@@ -134,7 +143,10 @@ protected:
     virtual void NotifyChange();
 
 private:
+    [[noreturn]] static void internalError();
     void ComputeElementWidths();
+    QString encode();
+    void invalidatePattern() { m_patternValid = false; }
     QString PadWithZeros(int n) const;
     double angleInRadians() const;
     // The data a check-digit rewrite starts from: the text as the caller set
@@ -184,6 +196,12 @@ private:
     QString m_checkSource;
     QString m_checkResult;
     bool m_hasCheckRewrite = false;
+
+    // A build depends only on the fields its setters guard, and a second build
+    // gives what the first gave: the last pattern stands until one of them changes.
+    QString m_pattern;
+    int m_patternWidth = 0;
+    bool m_patternValid = false;
 };
 
 } // namespace zw

@@ -2,12 +2,24 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
 
 namespace zw {
+
+void Canvas::Polygons(std::span<const ColoredPolygon> polygons) {
+    TPen pen = this->pen();
+    TBrush brush = this->brush();
+    for (const ColoredPolygon& p : polygons) {
+        pen.Color = brush.Color = QColor::fromRgb(p.color);
+        setPen(pen);
+        setBrush(brush);
+        Polygon(p.corners);
+    }
+}
 
 QFont TFont::toQFont() const {
     QFont f;
@@ -99,11 +111,75 @@ void ImageCanvas::drawLine(QPoint a, QPoint b, QRgb color) {
     }
 }
 
+// The corners of an axis-parallel rectangle, as a barcode at a multiple of 90
+// degrees draws every element.
+bool axisParallelRect(std::span<const QPoint> p, QRect& rect) {
+    if (p.size() != 4)
+        return false;
+    const bool verticalFirst =
+        p[0].x() == p[1].x() && p[1].y() == p[2].y() && p[2].x() == p[3].x() && p[3].y() == p[0].y();
+    const bool horizontalFirst =
+        p[0].y() == p[1].y() && p[1].x() == p[2].x() && p[2].y() == p[3].y() && p[3].x() == p[0].x();
+    if (!verticalFirst && !horizontalFirst)
+        return false;
+    rect.setCoords(std::min(p[0].x(), p[2].x()), std::min(p[0].y(), p[2].y()), std::max(p[0].x(), p[2].x()),
+                   std::max(p[0].y(), p[2].y()));
+    return true;
+}
+
+void ImageCanvas::fillRectInclusive(const QRect& r, QRgb color) {
+    const int left = std::max(r.left(), 0);
+    const int right = std::min(r.right(), m_image.width() - 1);
+    const int top = std::max(r.top(), 0);
+    const int bottom = std::min(r.bottom(), m_image.height() - 1);
+    if (left > right || top > bottom)
+        return;
+    if (!directPixels(m_image)) {
+        for (int y = top; y <= bottom; ++y)
+            fillSpan(y, left, right, color);
+        return;
+    }
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* line = reinterpret_cast<QRgb*>(m_image.bits()) + top * stride + left;
+    QRgb* const end = line + (bottom - top + 1) * stride;
+    const int width = right - left + 1;
+    // Barcode elements are tall and one to four pixels wide.
+    switch (width) {
+    case 1:
+        for (; line != end; line += stride)
+            line[0] = color;
+        break;
+    case 2:
+        for (; line != end; line += stride)
+            line[0] = line[1] = color;
+        break;
+    default:
+        for (; line != end; line += stride)
+            std::fill(line, line + width, color);
+        break;
+    }
+}
+
 void ImageCanvas::Polygon(std::span<const QPoint> points) {
     if (points.empty())
         return;
-    if (m_brush.Style == BrushStyle::Solid) {
-        const QRgb fill = m_brush.Color.rgb();
+    QRect rect;
+    const bool solid = m_brush.Style == BrushStyle::Solid;
+    if (m_pen.Width <= 1 && axisParallelRect(points, rect)) {
+        if (solid)
+            fillRectInclusive(rect, m_brushRgb);
+        // The outline lies on the rectangle's own border pixels.
+        if (!solid || m_penRgb != m_brushRgb) {
+            const QRgb outline = m_penRgb;
+            fillRectInclusive(QRect(rect.topLeft(), QPoint(rect.right(), rect.top())), outline);
+            fillRectInclusive(QRect(QPoint(rect.left(), rect.bottom()), rect.bottomRight()), outline);
+            fillRectInclusive(QRect(rect.topLeft(), QPoint(rect.left(), rect.bottom())), outline);
+            fillRectInclusive(QRect(QPoint(rect.right(), rect.top()), rect.bottomRight()), outline);
+        }
+        return;
+    }
+    if (solid) {
+        const QRgb fill = m_brushRgb;
         auto [lowest, highest] =
             std::minmax_element(points.begin(), points.end(), [](QPoint p, QPoint q) { return p.y() < q.y(); });
         const int yFirst = std::max(lowest->y(), 0);
@@ -132,13 +208,111 @@ void ImageCanvas::Polygon(std::span<const QPoint> points) {
                 fillSpan(y, int(std::max<qint64>(left, -1)), int(std::min<qint64>(right, m_image.width())), fill);
         }
     }
-    const QRgb outline = m_pen.Color.rgb();
+    const QRgb outline = m_penRgb;
     for (size_t i = 0; i < points.size(); ++i)
         drawLine(points[i], points[(i + 1) % points.size()], outline);
 }
 
+void ImageCanvas::Polygons(std::span<const ColoredPolygon> polygons) {
+    // Barcodes at a multiple of 90 degrees are rows of solid rectangles. Rows
+    // crossed by the same rectangles look alike in their columns: each band of
+    // such rows is drawn once and copied.
+    const bool solid = m_brush.Style == BrushStyle::Solid && m_pen.Width <= 1;
+    if (!solid || !directPixels(m_image)) {
+        Canvas::Polygons(polygons);
+        return;
+    }
+    struct Box {
+        int left, top, right, bottom; // inclusive, clipped to the picture
+        QRgb color;
+    };
+    const int width = m_image.width();
+    const int height = m_image.height();
+    QVarLengthArray<Box, 128> boxes;
+    QVarLengthArray<int, 16> bounds; // the first and the past-the-end row of every box
+    int lastTop = -1;
+    int lastEnd = -1;
+    for (const ColoredPolygon& p : polygons) {
+        const std::array<QPoint, 4>& c = p.corners;
+        // Corners 0 and 2 are opposite; the other two must share their lines.
+        const bool parallel =
+            (c[0].x() == c[1].x() && c[1].y() == c[2].y() && c[2].x() == c[3].x() && c[3].y() == c[0].y()) ||
+            (c[0].y() == c[1].y() && c[1].x() == c[2].x() && c[2].y() == c[3].y() && c[3].x() == c[0].x());
+        if (!parallel) {
+            Canvas::Polygons(polygons);
+            return;
+        }
+        const Box b{std::max(std::min(c[0].x(), c[2].x()), 0), std::max(std::min(c[0].y(), c[2].y()), 0),
+                    std::min(std::max(c[0].x(), c[2].x()), width - 1),
+                    std::min(std::max(c[0].y(), c[2].y()), height - 1), p.color};
+        if (b.left > b.right || b.top > b.bottom)
+            continue;
+        boxes.append(b);
+        // Neighbouring elements mostly share their rows: test the last ones seen first.
+        if (b.top != lastTop || b.bottom + 1 != lastEnd) {
+            for (int y : {b.top, b.bottom + 1})
+                if (!bounds.contains(y))
+                    bounds.append(y);
+            lastTop = b.top;
+            lastEnd = b.bottom + 1;
+        }
+    }
+    std::sort(bounds.begin(), bounds.end());
+    uchar* bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QVarLengthArray<std::pair<int, int>, 128> runs;
+    for (qsizetype k = 0; k + 1 < bounds.size(); ++k) {
+        const int first = bounds[k];
+        const int last = bounds[k + 1] - 1;
+        QRgb* firstLine = reinterpret_cast<QRgb*>(bits) + first * stride;
+        runs.clear();
+        bool ascending = true;
+        for (const Box& b : boxes) {
+            if ((b.top > first) | (b.bottom < last))
+                continue;
+            for (QRgb *p = firstLine + b.left, *end = firstLine + b.right + 1; p != end; ++p)
+                *p = b.color;
+            // Merge the painted columns into runs while they come left to right.
+            if (!runs.isEmpty() && ascending && b.left >= runs.back().first && b.left <= runs.back().second + 1)
+                runs.back().second = std::max(runs.back().second, b.right);
+            else {
+                ascending = ascending && (runs.isEmpty() || b.left > runs.back().second);
+                runs.append({b.left, b.right});
+            }
+        }
+        if (!ascending) {
+            // Right to left (turned by 180 degrees) or mixed: sort and merge.
+            std::sort(runs.begin(), runs.end());
+            qsizetype n = 0;
+            for (const auto& c : runs) {
+                if (n > 0 && c.first <= runs[n - 1].second + 1)
+                    runs[n - 1].second = std::max(runs[n - 1].second, c.second);
+                else
+                    runs[n++] = c;
+            }
+            runs.resize(n);
+        }
+        for (int y = first + 1; y <= last; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(bits) + y * stride;
+            for (const auto& run : runs) {
+                // Guard bars are single columns: a call to memmove would cost more than the copy.
+                if (run.second - run.first < 8) {
+                    for (int x = run.first; x <= run.second; ++x)
+                        line[x] = firstLine[x];
+                } else {
+                    std::copy(firstLine + run.first, firstLine + run.second + 1, line + run.first);
+                }
+            }
+        }
+    }
+    if (!polygons.empty()) {
+        m_pen.Color = m_brush.Color = QColor::fromRgb(polygons.back().color);
+        m_penRgb = m_brushRgb = polygons.back().color;
+    }
+}
+
 void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
-    const QRgb fill = m_brush.Color.rgb();
+    const QRgb fill = m_brushRgb;
     for (int y = top; y < bottom; ++y)
         fillSpan(y, left, right - 1, fill);
 }

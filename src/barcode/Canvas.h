@@ -4,8 +4,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
+#include <array>
 #include <span>
 
 namespace zw {
@@ -42,6 +44,12 @@ struct TBrush {
     bool operator==(const TBrush&) const = default;
 };
 
+// One element of a barcode: a four-cornered polygon drawn with pen and brush in one colour.
+struct ColoredPolygon {
+    std::array<QPoint, 4> corners;
+    QRgb color;
+};
+
 // The drawing surface of a barcode: pixel coordinates, x to the right, y downwards.
 class Canvas {
 public:
@@ -57,6 +65,10 @@ public:
     // Fills the polygon with the brush and outlines it with the pen; a polygon
     // covers every pixel inside it and every pixel of its outline, ends included.
     virtual void Polygon(std::span<const QPoint> points) = 0;
+    // Draws the polygons in order, setting pen and brush colour to each one's
+    // colour before it (they keep the last one's). A canvas may do this faster
+    // than one Polygon call each, as long as the result is the same.
+    virtual void Polygons(std::span<const ColoredPolygon> polygons);
     // Fills the pixels from (left, top) up to, but not including, (right, bottom) with the brush.
     virtual void FillRect(int left, int top, int right, int bottom) = 0;
     // Writes text with its cell's top-left corner at (x, y) in the font's colour,
@@ -75,11 +87,18 @@ public:
     TFont font() const override { return m_font; }
     void setFont(const TFont& font) override { m_font = font; }
     TPen pen() const override { return m_pen; }
-    void setPen(const TPen& pen) override { m_pen = pen; }
+    void setPen(const TPen& pen) override {
+        m_pen = pen;
+        m_penRgb = pen.Color.rgb();
+    }
     TBrush brush() const override { return m_brush; }
-    void setBrush(const TBrush& brush) override { m_brush = brush; }
+    void setBrush(const TBrush& brush) override {
+        m_brush = brush;
+        m_brushRgb = brush.Color.rgb();
+    }
 
     void Polygon(std::span<const QPoint> points) override;
+    void Polygons(std::span<const ColoredPolygon> polygons) override;
     void FillRect(int left, int top, int right, int bottom) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text) override;
@@ -87,12 +106,15 @@ public:
 
 private:
     void fillSpan(int y, int x0, int x1, QRgb color);
+    void fillRectInclusive(const QRect& r, QRgb color);
     void drawLine(QPoint a, QPoint b, QRgb color);
 
     QImage& m_image;
     TFont m_font;
     TPen m_pen;
     TBrush m_brush;
+    QRgb m_penRgb = m_pen.Color.rgb();
+    QRgb m_brushRgb = m_brush.Color.rgb();
 };
 
 } // namespace zw

@@ -72,12 +72,12 @@ QString TBarcode::encodeCode128() {
     }
     const bool ean128 = FTyp == bcCodeEAN128A || FTyp == bcCodeEAN128B || FTyp == bcCodeEAN128C;
 
-    QString counts = QLatin1String(startCounts);
-    counts.reserve(6 * (FText.size() + 4) + 7);
+    barcode::PatternBuilder counts;
+    counts << startCounts;
     int sum = startValue;
     int weight = 1;
     auto add = [&](int value) {
-        counts += QLatin1String(code128Counts[value]);
+        counts << code128Counts[value];
         sum += value * weight;
         ++weight;
     };
@@ -101,9 +101,8 @@ QString TBarcode::encodeCode128() {
         for (QChar c : std::as_const(FText))
             add(set == Set::A ? setAValue(c) : setBValue(c));
     }
-    counts += QLatin1String(code128Counts[sum % 103]);
-    counts += QLatin1String("2331112");
-    return barcode::widthDigitsToPattern(counts);
+    counts << code128Counts[sum % 103] << "2331112";
+    return barcode::widthDigitsToPattern(counts.toString());
 }
 
 } // namespace zw

@@ -3,31 +3,23 @@
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeRules.h"
 
+#include <QVarLengthArray>
+
 #include <array>
 #include <cmath>
 #include <numbers>
 
 namespace zw {
 
-namespace {
-
 using barcode::roundHalfEven;
-
-int patternWidth(const TBarcode& bc, const QString& pattern) {
-    int sum = 0;
-    for (QChar letter : pattern)
-        sum += bc.GetElementProps(letter).width;
-    return sum;
-}
-
-} // namespace
 
 double TBarcode::angleInRadians() const {
     return FAngle / 180.0 * std::numbers::pi;
 }
 
 int TBarcode::Width() {
-    return patternWidth(*this, BuildBarPattern());
+    BuildBarPattern();
+    return m_patternWidth;
 }
 
 void TBarcode::setWidth(int value) {
@@ -48,10 +40,36 @@ int TBarcode::CanvasWidth() {
     return roundHalfEven(std::fabs(std::cos(a)) * w + std::fabs(std::sin(a)) * FHeight + 0.5);
 }
 
+namespace {
+
+// RotatePoint with its sine and cosine taken once. At multiples of 90 degrees
+// they are 0 or ±1 up to a residue far too small to move a rounded 32-bit
+// coordinate, so integer arithmetic gives the same points.
+class Rotation {
+public:
+    explicit Rotation(double a) : m_s(std::sin(a)), m_c(std::cos(a)) {
+        m_si = int(std::round(m_s));
+        m_ci = int(std::round(m_c));
+        m_quarter = std::fabs(m_s - m_si) < 1e-12 && std::fabs(m_c - m_ci) < 1e-12;
+    }
+    QPoint operator()(QPoint p) const {
+        if (m_quarter)
+            return QPoint(p.x() * m_ci + p.y() * m_si, -p.x() * m_si + p.y() * m_ci);
+        return QPoint(roundHalfEven(p.x() * m_c + p.y() * m_s), roundHalfEven(-p.x() * m_s + p.y() * m_c));
+    }
+
+private:
+    double m_s;
+    double m_c;
+    int m_si;
+    int m_ci;
+    bool m_quarter;
+};
+
+} // namespace
+
 QPoint TBarcode::RotatePoint(QPoint p, double a) {
-    const double s = std::sin(a);
-    const double c = std::cos(a);
-    return QPoint(roundHalfEven(p.x() * c + p.y() * s), roundHalfEven(-p.x() * s + p.y() * c));
+    return Rotation(a)(p);
 }
 
 QPoint TBarcode::RotationOffset(int W, int H, double a) {
@@ -69,35 +87,38 @@ QPoint TBarcode::RotationOffset(int W, int H, double a) {
 void TBarcode::DrawBars(const QString& pattern, Canvas& canvas) {
     const double a = angleInRadians();
     const QPoint origin = QPoint(FLeft, FTop) + RotationOffset(Width(), FHeight, a);
+    const Rotation rotate(a);
     TPen pen = canvas.pen();
     pen.Width = 1;
     canvas.setPen(pen);
-    TBrush brush = canvas.brush();
+    const QRgb spaceColor = FColor.rgb();
+    const QRgb barColor = FColorBar.rgb();
+    // EAN-13's digit elements stop at 20 pixels so that the guard bars
+    // (positions 1, 3, 29, 31, 57 and 59) reach below them.
+    constexpr quint64 ean13Guards =
+        (1ull << 1) | (1ull << 3) | (1ull << 29) | (1ull << 31) | (1ull << 57) | (1ull << 59);
+    const bool ean13 = FTyp == bcCodeEAN13;
+    QVarLengthArray<ColoredPolygon, 128> elements(pattern.size());
+    const barcode::ElementTable element(*this);
     int x = 0;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const TBarElement e = GetElementProps(pattern[i]);
-        const QColor color = e.kind == bekSpace ? FColor : FColorBar;
-        pen.Color = color;
-        brush.Color = color;
-        canvas.setPen(pen);
-        canvas.setBrush(brush);
+        const TBarElement e = element(*this, pattern[i]);
         int h = e.kind == bekShortBar ? FHeight * 2 / 5 : FHeight;
-        // EAN-13's digit elements stop at 20 pixels so that the guard bars
-        // (positions 1, 3, 29, 31, 57 and 59) reach below them.
-        if (FTyp == bcCodeEAN13) {
-            const qsizetype pos = i + 1;
-            if (pos != 1 && pos != 3 && pos != 29 && pos != 31 && pos != 57 && pos != 59)
-                h = 20;
-        }
-        const std::array<QPoint, 4> corners = {
-            origin + RotatePoint(QPoint(x, 0), a),
-            origin + RotatePoint(QPoint(x, h), a),
-            origin + RotatePoint(QPoint(x + e.width - 1, h), a),
-            origin + RotatePoint(QPoint(x + e.width - 1, 0), a),
+        const qsizetype pos = i + 1;
+        if (ean13 && (pos >= 64 || !((ean13Guards >> pos) & 1)))
+            h = 20;
+        // Spaces are painted too, in the space colour.
+        ColoredPolygon& polygon = elements[i];
+        polygon.corners = {
+            origin + rotate(QPoint(x, 0)),
+            origin + rotate(QPoint(x, h)),
+            origin + rotate(QPoint(x + e.width - 1, h)),
+            origin + rotate(QPoint(x + e.width - 1, 0)),
         };
-        canvas.Polygon(corners);
+        polygon.color = e.kind == bekSpace ? spaceColor : barColor;
         x += e.width;
     }
+    canvas.Polygons(elements);
 }
 
 void TBarcode::DrawText(Canvas& canvas) {
@@ -147,13 +168,15 @@ void TBarcode::DrawText(Canvas& canvas) {
 
 void TBarcode::DrawBarcode(Canvas& canvas) {
     const QString pattern = BuildBarPattern();
-    const TFont font = canvas.font();
     const TPen pen = canvas.pen();
     const TBrush brush = canvas.brush();
     DrawBars(pattern, canvas);
-    if (FShowText != bcoNone)
+    // Only the text touches the font.
+    if (FShowText != bcoNone) {
+        const TFont font = canvas.font();
         DrawText(canvas);
-    canvas.setFont(font);
+        canvas.setFont(font);
+    }
     canvas.setPen(pen);
     canvas.setBrush(brush);
 }

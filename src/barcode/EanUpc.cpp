@@ -34,6 +34,21 @@ const char* leftDigit(QChar digit, bool evenParity) {
     return digitCode(evenParity ? setB : setA, digit);
 }
 
+// The layout of EAN-8, EAN-13 and UPC-A: "505", `half` left-hand digits from
+// index `first` on (set B where the parity row says "B", else set A), "05050",
+// the next `half` digits in set C, "505".
+QString twoHalves(const QString& t, int first, int half, const char* parity) {
+    barcode::PatternBuilder p;
+    p << "505";
+    for (int i = 0; i < half; ++i)
+        p << leftDigit(t[first + i], parity && parity[i] == 'B');
+    p << "05050";
+    for (int i = first + half; i < first + 2 * half; ++i)
+        p << digitCode(setC, t[i]);
+    p << "505";
+    return p.toString();
+}
+
 QString ean8Or13Error(int length) {
     return length == 8 ? QStringLiteral("Invalid Text len (EAN8)") : QStringLiteral("Invalid Text len (EAN13)");
 }
@@ -67,29 +82,14 @@ QString TBarcode::encodeEan8() {
     const QString t = FCheckSum ? DoCheckSumming(PadWithZeros(7).left(7)) : PadWithZeros(8);
     if (t.size() != 8)
         throw AppError(ean8Or13Error(8));
-    QString p = QStringLiteral("505");
-    for (int i = 0; i < 4; ++i)
-        p += QLatin1String(digitCode(setA, t[i]));
-    p += QLatin1String("05050");
-    for (int i = 4; i < 8; ++i)
-        p += QLatin1String(digitCode(setC, t[i]));
-    p += QLatin1String("505");
-    return p;
+    return twoHalves(t, 0, 4, nullptr);
 }
 
 QString TBarcode::encodeEan13() {
     const QString t = FCheckSum ? DoCheckSumming(PadWithZeros(12).left(12)) : PadWithZeros(13);
     if (t.size() != 13)
         throw AppError(ean8Or13Error(13));
-    const char* parity = ean13Parity[digitValue(t[0])];
-    QString p = QStringLiteral("505");
-    for (int i = 1; i < 7; ++i)
-        p += QLatin1String(leftDigit(t[i], parity[i - 1] == 'B'));
-    p += QLatin1String("05050");
-    for (int i = 7; i < 13; ++i)
-        p += QLatin1String(digitCode(setC, t[i]));
-    p += QLatin1String("505");
-    return p;
+    return twoHalves(t, 1, 6, ean13Parity[digitValue(t[0])]);
 }
 
 QString TBarcode::encodeUpcA() {
@@ -100,14 +100,7 @@ QString TBarcode::encodeUpcA() {
     } else {
         FText = PadWithZeros(12);
     }
-    QString p = QStringLiteral("505");
-    for (int i = 0; i < 6; ++i)
-        p += QLatin1String(digitCode(setA, FText[i]));
-    p += QLatin1String("05050");
-    for (int i = 6; i < 12; ++i)
-        p += QLatin1String(digitCode(setC, FText[i]));
-    p += QLatin1String("505");
-    return p;
+    return twoHalves(FText, 0, 6, nullptr);
 }
 
 QString TBarcode::encodeUpcE() {
@@ -120,11 +113,12 @@ QString TBarcode::encodeUpcE() {
         FText = data + check;
     const char* parity = upcEParity[digitValue(check)];
     const bool e1 = FTyp == bcCodeUPC_E1;
-    QString p = QStringLiteral("505");
+    barcode::PatternBuilder p;
+    p << "505";
     for (int i = 0; i < 6; ++i)
-        p += QLatin1String(leftDigit(data[i], (parity[i] == 'E') != e1));
-    p += QLatin1String("050505");
-    return p;
+        p << leftDigit(data[i], (parity[i] == 'E') != e1);
+    p << "050505";
+    return p.toString();
 }
 
 QString TBarcode::encodeSupp5() {
@@ -134,13 +128,14 @@ QString TBarcode::encodeSupp5() {
     if (FCheckSum)
         FText = data + check;
     const char* parity = upcEParity[digitValue(check)] + 1;
-    QString p = QStringLiteral("506");
+    barcode::PatternBuilder p;
+    p << "506";
     for (int i = 0; i < 5; ++i) {
         if (i > 0)
-            p += QLatin1String("05");
-        p += QLatin1String(leftDigit(data[i], parity[i] == 'E'));
+            p << "05";
+        p << leftDigit(data[i], parity[i] == 'E');
     }
-    return p;
+    return p.toString();
 }
 
 QString TBarcode::encodeSupp2() {
@@ -155,11 +150,9 @@ QString TBarcode::encodeSupp2() {
         FText = data + barcode::supp5CheckDigit(data);
         rememberCheckDigitRewrite(source);
     }
-    QString p = QStringLiteral("506");
-    p += QLatin1String(leftDigit(source[0], parity[0] == 'E'));
-    p += QLatin1String("05");
-    p += QLatin1String(leftDigit(source[1], parity[1] == 'E'));
-    return p;
+    barcode::PatternBuilder p;
+    p << "506" << leftDigit(source[0], parity[0] == 'E') << "05" << leftDigit(source[1], parity[1] == 'E');
+    return p.toString();
 }
 
 } // namespace zw

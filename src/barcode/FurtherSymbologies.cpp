@@ -253,7 +253,7 @@ QString TBarcode::encodeCode93() const {
     values.append(weightedSum(15));
     counts += QLatin1String(code93Counts[values.last()]);
     counts += QLatin1String("1111411");
-    return barcode::widthDigitsToPattern(counts);
+    return barcode::widthDigitsToPattern(std::move(counts));
 }
 
 QString TBarcode::encodeCode93Extended() {

@@ -105,6 +105,85 @@ TEST(BarcodeDrawing, CoversExactlyThePixelsOfEachElement) {
     }
 }
 
+// Forwards to an image canvas but draws the elements one by one, the way any canvas may.
+class OneByOneCanvas : public Canvas {
+public:
+    explicit OneByOneCanvas(QImage& image) : m_inner(image) {}
+    TFont font() const override { return m_inner.font(); }
+    void setFont(const TFont& f) override { m_inner.setFont(f); }
+    TPen pen() const override { return m_inner.pen(); }
+    void setPen(const TPen& p) override { m_inner.setPen(p); }
+    TBrush brush() const override { return m_inner.brush(); }
+    void setBrush(const TBrush& b) override { m_inner.setBrush(b); }
+    void Polygon(std::span<const QPoint> points) override { m_inner.Polygon(points); }
+    void FillRect(int l, int t, int r, int b) override { m_inner.FillRect(l, t, r, b); }
+    void TextOut(int x, int y, const QString& text) override { m_inner.TextOut(x, y, text); }
+    int TextWidth(const QString& text) override { return m_inner.TextWidth(text); }
+    int TextHeight(const QString& text) override { return m_inner.TextHeight(text); }
+
+private:
+    ImageCanvas m_inner;
+};
+
+// The image canvas draws a whole barcode at once; the pixels must be those of
+// drawing element by element, also where the picture cuts the barcode off.
+TEST(BarcodeDrawing, DrawsTheSamePixelsAsElementByElement) {
+    struct Row {
+        TBarcodeType type;
+        QString text;
+        double angle;
+        int left;
+        int top;
+        BrushStyle brush;
+    } rows[] = {
+        {bcCodeEAN13, "4006381333931", 0, 0, 0, BrushStyle::Solid},
+        {bcCodeEAN13, "4006381333931", 180, 3, 2, BrushStyle::Solid},
+        {bcCodeEAN13, "4006381333931", 0, -40, -5, BrushStyle::Solid},
+        {bcCodeEAN13, "4006381333931", -90, 5, 70, BrushStyle::Solid},
+        {bcCodePostNet, "12345", 90, 2, 2, BrushStyle::Solid},
+        {bcCode39, "CODE39", 0, 1, 1, BrushStyle::Clear},
+        {bcCode128C, "1234", 30, 10, 10, BrushStyle::Solid},
+        {bcCode128C, "1234", -135, 60, 60, BrushStyle::Solid},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(QString("%1 angle %2").arg(r.text).arg(r.angle).toStdString());
+        TBarcode bc;
+        bc.setTyp(r.type);
+        bc.setText(r.text);
+        bc.setHeight(25);
+        bc.setAngle(r.angle);
+        bc.setLeft(r.left);
+        bc.setTop(r.top);
+        QImage batched(120, 120, QImage::Format_RGB32);
+        batched.fill(background);
+        QImage single = batched;
+        ImageCanvas canvas(batched);
+        canvas.setBrush({QColor(Qt::green), r.brush});
+        bc.DrawBarcode(canvas);
+        OneByOneCanvas reference(single);
+        reference.setBrush({QColor(Qt::green), r.brush});
+        bc.DrawBarcode(reference);
+        EXPECT_EQ(batched, single);
+        EXPECT_NE(batched, QImage(120, 120, QImage::Format_RGB32)) << "nothing drawn";
+    }
+}
+
+// A turned element is a parallelogram: its corners and every pixel between them are covered.
+TEST(BarcodeDrawing, FillsTurnedElementsIncludingTheirOutline) {
+    QImage img(40, 40, QImage::Format_RGB32);
+    img.fill(background);
+    ImageCanvas canvas(img);
+    canvas.setPen({QColor(Qt::red), 1});
+    canvas.setBrush({QColor(Qt::red), BrushStyle::Solid});
+    const std::array<QPoint, 4> corners = {QPoint(5, 20), QPoint(20, 5), QPoint(23, 8), QPoint(8, 23)};
+    canvas.Polygon(corners);
+    for (const QPoint& p : corners)
+        EXPECT_EQ(img.pixel(p), qRgb(255, 0, 0)) << p.x() << "," << p.y();
+    EXPECT_EQ(img.pixel(14, 14), qRgb(255, 0, 0)); // inside
+    EXPECT_EQ(img.pixel(5, 5), background.rgb());  // outside
+    EXPECT_EQ(img.pixel(30, 30), background.rgb());
+}
+
 TEST(BarcodeDrawing, CanvasSizeCoversTheRotatedBox) {
     struct Row {
         TBarcodeType type;
