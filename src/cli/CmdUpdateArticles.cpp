@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePlatform.h"
+#include "cli/Installation.h"
 
 #include "core/AppError.h"
 #include "core/DataModule.h"
@@ -18,24 +19,6 @@ const char* const kUsage = "Usage: zeichwerk-cli update-articles --program-folde
                            "  --program-folder DIR  the installation's program folder (its Barcode.ini)\n"
                            "  --home DIR            the home folder (article folder unless ArtNrPfad names one)\n"
                            "  --download            fetch the EAN list from the download server first\n";
-
-// Makes `dm` the program's data module for the scope.
-class DataModuleScope {
-public:
-    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
-    ~DataModuleScope() { DataModule1 = m_previous; }
-    DataModuleScope(const DataModuleScope&) = delete;
-    DataModuleScope& operator=(const DataModuleScope&) = delete;
-
-private:
-    TDataModule1* m_previous;
-};
-
-// An existing folder as an absolute path with a trailing "/", or empty.
-QString existingFolder(const QString& path) {
-    const QFileInfo info(path);
-    return info.isDir() ? withTrailingSlash(info.absoluteFilePath()) : QString();
-}
 
 // Articles that are new or differ from the article of the same material number before.
 int countChanged(const TArtikelListe& before, const TArtikelListe& after) {
@@ -96,17 +79,13 @@ int runUpdateArticles(const QStringList& args, CliIo& io) {
     console.programFolderOverride = programFolder;
     ScopedPlatform platformScope(&console);
     TDataModule1 dm;
-    DataModuleScope dataModuleScope(&dm);
+    ScopedDataModule dataModuleScope(&dm);
 
     // The settings as the start-up reads them: the program folder's Barcode.ini.
     dm.homedir = home;
     const IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
-    const QString section = QStringLiteral("Einstellungen");
-    dm.ArtikelnummerPflegePfad = settings.readString(section, QStringLiteral("ArtNrPfad"), dm.homedir);
-    if (dm.ArtikelnummerPflegePfad.isEmpty())
-        dm.ArtikelnummerPflegePfad = dm.homedir;
-    dm.ArtikelnummerPflegePfad = withTrailingSlash(dm.ArtikelnummerPflegePfad);
-    dm.schreibeLog = settings.readBool(section, QStringLiteral("Logger"), false);
+    readFolderAndLanguage(dm, settings);
+    dm.schreibeLog = settings.readBool(QStringLiteral("Einstellungen"), QStringLiteral("Logger"), false);
     dm.writeLog(QStringLiteral("~ ART.NR PATH: ") + dm.ArtikelnummerPflegePfad);
 
     const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
