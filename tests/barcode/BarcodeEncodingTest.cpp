@@ -6,6 +6,7 @@ using namespace zw;
 using zw::test::BarcodeSetup;
 using zw::test::bars;
 using zw::test::configure;
+using zw::test::letters;
 
 namespace {
 
@@ -19,32 +20,9 @@ struct EncodingRow {
 // Expected patterns are written from the published tables: EAN/UPC digit sets
 // A (L), B (G) and C (R), Code 128/93 module counts, Code 39/Codabar wide flags.
 const QString ean13Zeros = "505" + QString("2605").repeated(6) + "05050" + QString("7150").repeated(6) + "505";
-const QString ean13Sample = "505"
-                            "2605"
-                            "0517"
-                            "0508"
-                            "0805"
-                            "2515"
-                            "0616"
-                            "05050"
-                            "5350"
-                            "5350"
-                            "5350"
-                            "7051"
-                            "5350"
-                            "6160"
-                            "505";
-const QString ean8Sample = "505"
-                           "1615"
-                           "1516"
-                           "0805"
-                           "0526"
-                           "05050"
-                           "5170"
-                           "5053"
-                           "5251"
-                           "7150"
-                           "505";
+const QString ean13Sample = letters("505 2605 0517 0508 0805 2515 0616 05050 5350 5350 5350 7051 5350 6160 505");
+const QString ean8Sample = letters("505 1615 1516 0805 0526 05050 5170 5053 5251 7150 505");
+const QString upcASample = letters("505 2605 0805 0508 2605 2605 2605 05050 6061 7051 6160 5071 5170 6061 505");
 const QString code39Star = "515060605";
 
 const EncodingRow encodingRows[] = {
@@ -59,224 +37,66 @@ const EncodingRow encodingRows[] = {
     {{bcCodeEAN8, "12345678", true}, ean8Sample, "12345678", "eight digits: first seven and their check"},
     {{bcCodeEAN8, "123456789"}, "error: Invalid Text len (EAN8)", "123456789", ""},
     {{bcCodeUPC_A, "03600029145", true},
-     "505"
-     "2605"
-     "0805"
-     "0508"
-     "2605"
-     "2605"
-     "2605"
-     "05050"
-     "6061"
-     "7051"
-     "6160"
-     "5071"
-     "5170"
-     "6061"
-     "505",
+     upcASample,
      "036000291452",
      "eleven digits keep all of them and gain the check digit"},
-    {{bcCodeUPC_A, "36000291452"},
-     "505"
-     "2605"
-     "0805"
-     "0508"
-     "2605"
-     "2605"
-     "2605"
-     "05050"
-     "6061"
-     "7051"
-     "6160"
-     "5071"
-     "5170"
-     "6061"
-     "505",
-     "036000291452",
-     "padded to twelve"},
+    {{bcCodeUPC_A, "36000291452"}, upcASample, "036000291452", "padded to twelve"},
     {{bcCodeUPC_A, "1234567890123", true}, "", "123456789012", "first eleven and the check digit 2"},
     {{bcCodeUPC_E0, "1234567"},
-     "505"
-     "0616"
-     "1516"
-     "0805"
-     "1705"
-     "0715"
-     "0508"
-     "050505",
+     letters("505 0616 1516 0805 1705 0715 0508 050505"),
      "1234567",
      "check digit of 01234500006 is 5: row EooEEo"},
     {{bcCodeUPC_E0, "123456", true},
-     "505"
-     "0517"
-     "1615"
-     "1606"
-     "0805"
-     "1705"
-     "0625"
-     "050505",
+     letters("505 0517 1615 1606 0805 1705 0625 050505"),
      "0123457",
      "012345 expands to 00123400005, check digit 7"},
     {{bcCodeUPC_E1, "123456", true},
-     "505"
-     "2605"
-     "0616"
-     "1516"
-     "0805"
-     "1705"
-     "0715"
-     "050505",
+     letters("505 2605 0616 1516 0805 1705 0715 050505"),
      "0123454",
      "number system 1: 10123400005, check digit 4, inverted row"},
     {{bcCodeUPC_E0, "654321"}, "", "0654321", "padded to seven"},
     {{bcCodeUPC_Supp5, "12345", true},
-     "506"
-     "0616"
-     "05"
-     "1516"
-     "05"
-     "0535"
-     "05"
-     "0526"
-     "05"
-     "0625",
+     letters("506 0616 05 1516 05 0535 05 0526 05 0625"),
      "123451",
      "check digit 1: EoEoo"},
     {{bcCodeUPC_Supp5, "45"}, "", "00045", "padded to five"},
-    {{bcCodeUPC_Supp2, "12"},
-     "506"
-     "1615"
-     "05"
-     "1516",
-     "12",
-     "12 mod 4 = 0: oo"},
-    {{bcCodeUPC_Supp2, "13"},
-     "506"
-     "1615"
-     "05"
-     "0535",
-     "13",
-     "13 mod 4 = 1: oE"},
-    {{bcCodeUPC_Supp2, "12", true},
-     "506"
-     "1615"
-     "05"
-     "1516",
-     "125",
-     "digit appended, not encoded"},
+    {{bcCodeUPC_Supp2, "12"}, letters("506 1615 05 1516"), "12", "12 mod 4 = 0: oo"},
+    {{bcCodeUPC_Supp2, "13"}, letters("506 1615 05 0535"), "13", "13 mod 4 = 1: oE"},
+    {{bcCodeUPC_Supp2, "12", true}, letters("506 1615 05 1516"), "125", "digit appended, not encoded"},
     {{bcCodeUPC_Supp2, "99999999999"}, "error: '99999999999' is not a valid integer value", "99999999999", ""},
-    {{bcCode128C, "12345678"},
-     bars("211232"
-          "112232"
-          "131123"
-          "331121"
-          "241112"
-          "133121"
-          "2331112"),
-     "12345678",
-     "check value 47"},
+    {{bcCode128C, "12345678"}, bars("211232 112232 131123 331121 241112 133121 2331112"), "12345678", "check value 47"},
     {{bcCode128C, "12345"},
-     bars("211232"
-          "222122"
-          "312131"
-          "113123"
-          "121142"
-          "2331112"),
+     bars("211232 222122 312131 113123 121142 2331112"),
      "012345",
      "odd length gains a leading zero; check value 81"},
     {{bcCodeEAN128C, "123", true},
-     bars("211232"
-          "411131"
-          "112232"
-          "112313"
-          "212123"
-          "2331112"),
+     bars("211232 411131 112232 112313 212123 2331112"),
      "1236",
      "FNC1, check digit 6, check value 30"},
     {{bcCodeEAN128B, "A1", true}, "error: 'A' is not a valid integer value", "A1", ""},
     {{bcCode39, "abc"}, code39Star + "0" + code39Star, "abc", "lower case is not in the table"},
     {{bcCode39, "CODE39", true},
-     code39Star + "0" + "6060515050" + "6050605150" + "5050615060" + "6050615050" + "6061505050" + "5061506050" +
-         "6160505050" + code39Star,
+     letters("515060605 0 606051505 0 605060515 0 505061506 0 605061505 0 606150505 0 506150605 0 616050505 0 "
+             "515060605"),
      "CODE39",
      "check character W"},
     {{bcCode93, "TEST93"},
-     bars("111141"
-          "211221"
-          "221211"
-          "211122"
-          "211221"
-          "141111"
-          "111411"
-          "113121"
-          "121311"
-          "1111411"),
+     bars("111141 211221 221211 211122 211221 141111 111411 113121 121311 1111411"),
      "TEST93",
      "C = 41 (+), K = 6"},
     {{bcCode93, "abc"}, "error: TBarcode:Code93 bad Data <abc>", "abc", ""},
-    {{bcCodeMSI, "1234"},
-     "60"
-     "51515160"
-     "51516051"
-     "51516060"
-     "51605151"
-     "51605151"
-     "515",
-     "1234",
-     "check digit 4"},
+    {{bcCodeMSI, "1234"}, letters("60 51515160 51516051 51516060 51605151 51605151 515"), "1234", "check digit 4"},
     {{bcCodeMSI, "123"},
-     "60"
-     "51515160"
-     "51516051"
-     "51516060"
-     "51515151"
-     "515",
+     letters("60 51515160 51516051 51516060 51515151 515"),
      "123",
      "check digit counted from the right: 0"},
     {{bcCodeMSI, " 12345 "}, "", "12345", "digits-only text is trimmed"},
-    {{bcCodePostNet, "1"},
-     "51"
-     "A1A1A15151"
-     "5",
-     "1",
-     "two full bars last"},
-    {{bcCode_2_5_interleaved, "12345"},
-     "5050"
-     "6051505061"
-     "6060515051"
-     "605",
-     "12345",
-     "odd last digit dropped"},
-    {{bcCode_2_5_industrial, "0"},
-     "606050"
-     "50"
-     "50"
-     "60"
-     "60"
-     "50"
-     "605060",
-     "0",
-     ""},
-    {{bcCode_2_5_matrix, "0", false, 2.25},
-     "705050"
-     "506150"
-     "70505",
-     "0",
-     ""},
-    {{bcCodeCodabar, ""},
-     "5061515"
-     "0"
-     "5151506",
-     "",
-     "start A, stop B"},
-    {{bcCodeCodabar, "1"},
-     "5061515"
-     "0"
-     "5050615"
-     "0"
-     "5151506",
-     "1",
-     ""},
+    {{bcCodePostNet, "1"}, letters("51 A1A1A15151 5"), "1", "two full bars last"},
+    {{bcCode_2_5_interleaved, "12345"}, letters("5050 6051505061 6060515051 605"), "12345", "odd last digit dropped"},
+    {{bcCode_2_5_industrial, "0"}, letters("606050 50 50 60 60 50 605060"), "0", ""},
+    {{bcCode_2_5_matrix, "0", false, 2.25}, letters("705050 506150 70505"), "0", ""},
+    {{bcCodeCodabar, ""}, letters("5061515 0 5151506"), "", "start A, stop B"},
+    {{bcCodeCodabar, "1"}, letters("5061515 0 5050615 0 5151506"), "1", ""},
     {{bcCodeCodabar, "1a"}, "error: TBarcode:Codabar bad Data <1a>", "1a", "no pattern exists for a"},
     {{TBarcodeType(23), "1"}, "error: TBarcode: wrong BarcodeType", "1", ""},
     {{TBarcodeType(-1), "1"}, "error: TBarcode: wrong BarcodeType", "1", ""},

@@ -14,12 +14,18 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 namespace zw::test {
 
+// Pattern letters written in groups separated by blanks ("505 2605 ..."), one
+// group per digit or guard, as the tables list them.
+inline QString letters(const char* groups) {
+    return QString::fromLatin1(groups).remove(QLatin1Char(' '));
+}
+
 // Module counts "1"-"4" for bar, space, bar, ... as pattern letters, the way
-// the published Code 93 and Code 128 tables are read.
+// the published Code 93 and Code 128 tables are read; blanks separate symbols.
 inline QString bars(const char* counts) {
     QString p;
-    for (int i = 0; counts[i]; ++i)
-        p += QChar(counts[i] + (i % 2 == 0 ? 4 : -1));
+    for (QChar c : letters(counts))
+        p += QChar(c.unicode() + (p.size() % 2 == 0 ? 4 : -1));
     return p;
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace zw;
+using zw::test::letters;
 
 namespace {
 
@@ -61,14 +62,7 @@ TEST(CmdBarcode, PrintsPatternAndText) {
     }
     // The pattern line itself, written from the EAN-13 tables.
     EXPECT_TRUE(barcodeCommand({"--type", "bcCodeEAN13", "--text", "4006381333931", "--pattern"})
-                    .out.startsWith("505"
-                                    "2605"
-                                    "0517"
-                                    "0508"
-                                    "0805"
-                                    "2515"
-                                    "0616"
-                                    "05050"));
+                    .out.startsWith(letters("505 2605 0517 0508 0805 2515 0616 05050")));
 }
 
 TEST(CmdBarcode, RejectsBadInputWithStatus2) {
