@@ -8,6 +8,8 @@
 #include <QCommandLineParser>
 #include <QImage>
 
+#include <functional>
+
 namespace zw::cli {
 
 namespace {
@@ -124,33 +126,29 @@ int runBarcode(const QStringList& args, CliIo& io) {
     bc.setText(parser.value(textOption));
     bc.setChecksum(parser.isSet(checksumOption));
 
-    auto number = [&](const QCommandLineOption& option, auto apply, bool integer) {
-        if (!parser.isSet(option))
-            return true;
-        bool ok = false;
-        const QString value = parser.value(option);
-        if (integer) {
-            const int n = value.toInt(&ok);
-            if (ok)
-                apply(n);
-        } else {
-            const double d = value.toDouble(&ok);
-            if (ok)
-                apply(d);
-        }
-        if (!ok)
-            io.err << "zeichwerk-cli barcode: --" << option.names().first() << ": '" << value << "' is not a number\n";
-        return ok;
+    // The numeric options; a value that is no number ends the command.
+    enum class Kind { Integer, Real };
+    struct Numeric {
+        const QCommandLineOption& option;
+        Kind kind;
+        std::function<void(TBarcode&, double)> apply;
     };
-    if (!number(
-            modulOption, [&](double v) { bc.setModul(int(v)); }, true) ||
-        !number(
-            ratioOption, [&](double v) { bc.setRatio(v); }, false) ||
-        !number(
-            heightOption, [&](double v) { bc.setHeight(int(v)); }, true) ||
-        !number(
-            angleOption, [&](double v) { bc.setAngle(v); }, false))
-        return ExitBadInput;
+    const Numeric numerics[] = {
+        {modulOption, Kind::Integer, [](TBarcode& b, double v) { b.setModul(int(v)); }},
+        {ratioOption, Kind::Real, [](TBarcode& b, double v) { b.setRatio(v); }},
+        {heightOption, Kind::Integer, [](TBarcode& b, double v) { b.setHeight(int(v)); }},
+        {angleOption, Kind::Real, [](TBarcode& b, double v) { b.setAngle(v); }},
+    };
+    for (const Numeric& n : numerics) {
+        if (!parser.isSet(n.option))
+            continue;
+        const QString text = parser.value(n.option);
+        bool ok = false;
+        const double value = n.kind == Kind::Integer ? double(text.toInt(&ok)) : text.toDouble(&ok);
+        if (!ok)
+            return badInput(io, QStringLiteral("--%1: '%2' is not a number").arg(n.option.names().first(), text));
+        n.apply(bc, value);
+    }
     if (parser.isSet(showTextOption)) {
         TBarcodeOption option;
         if (!parseShowText(parser.value(showTextOption), option))
