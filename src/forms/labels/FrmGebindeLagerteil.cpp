@@ -74,7 +74,7 @@ void TfrmGebindeLagerteil::buildControls() {
     ImLPHilfe = help;
 
     btnDruck = place(new QPushButton(QStringLiteral("Drucken"), this), "btnDruck", 380, 416, 100, 32);
-    btnDruck->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    btnDruck->setIcon(printerGlyph());
     setTag(btnDruck, 207);
     btnNeu = place(new QPushButton(QStringLiteral("Neu"), this), "btnNeu", 486, 416, 100, 32);
     btnNeu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));

@@ -103,6 +103,23 @@ QPixmap helpSymbolPicture() {
     });
 }
 
+QIcon printerGlyph() {
+    const QIcon themed = QIcon::fromTheme(QStringLiteral("document-print"));
+    if (!themed.isNull())
+        return themed;
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 7, 5); // paper going in
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(1, 6, 13, 6); // body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 7, 5); // paper coming out
+    return QIcon(pm);
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))

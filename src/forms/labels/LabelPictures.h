@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 
@@ -11,6 +12,8 @@ QPixmap stockPartLabelPicture();
 QPixmap inspection100Picture(); // the text "100%"
 QPixmap safetySymbolPicture();  // a circled "S"
 QPixmap helpSymbolPicture();    // a blue circle with a question mark
+// The print button's glyph: the desktop's printer icon, else a drawn printer.
+QIcon printerGlyph();
 
 // A picture that reacts to a click, as a help symbol does.
 class ClickableLabel : public QLabel {
