@@ -8,8 +8,19 @@
 namespace zw {
 
 // The Qt side shared by the label forms: what the main window calls on every
-// form, and the language switch. Each form builds its widgets, binds them to
-// the fields of its label logic (FieldBinding.h) and calls Loaded().
+// form, and the language switch.
+//
+// A label form is made of two classes (TfrmGebindeLagerteil / StockPartLabel
+// show the whole pattern):
+//  - a widget-free logic class derived from LabelLogic (logic/), holding one
+//    field per control (LabelFields.h) named as the control, the handlers bound
+//    to the fields' OnChange/OnClick in its constructor, DoNeu and the print
+//    (checks through failCheck, values through produceDocument). The command
+//    line drives this class alone.
+//  - the Qt form derived from TLabelForm: it creates the widgets with their
+//    tags (setTag), binds each widget to its field (bindField), connects the
+//    buttons to the logic's handlers through runHandler, calls Loaded() and
+//    then the logic's FormCreate. Its destructor unbinds the fields.
 class TLabelForm : public TKelbUebersetzen<QWidget> {
     Q_OBJECT
 public:
