@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QPointer>
-
 #include <functional>
 
 using namespace zw;
@@ -21,25 +19,6 @@ struct Counted {
         });
     }
 };
-
-TEST(BarcodeProperties, StartsWithTheDocumentedValues) {
-    TBarcode bc;
-    EXPECT_EQ(bc.Height(), 0);
-    EXPECT_EQ(bc.Text(), "");
-    EXPECT_EQ(bc.Top(), 0);
-    EXPECT_EQ(bc.Left(), 0);
-    EXPECT_EQ(bc.Modul(), 1);
-    EXPECT_EQ(bc.Ratio(), 2.0);
-    EXPECT_EQ(bc.Typ(), bcCodeEAN13);
-    EXPECT_FALSE(bc.Checksum());
-    EXPECT_EQ(bc.ShowText(), bcoNone);
-    EXPECT_EQ(bc.Angle(), 0.0);
-    EXPECT_EQ(bc.Color(), QColor(255, 255, 255));
-    EXPECT_EQ(bc.ColorBar(), QColor(0, 0, 0));
-    EXPECT_EQ(bc.CheckSumMethod(), csmModulo10);
-    EXPECT_FALSE(bc.OnChange());
-    EXPECT_EQ(bc.ShowTextPosition(), stpTopLeft);
-}
 
 // Each setter applied twice with the same value: how many notifications it sends.
 TEST(BarcodeProperties, SettersNotifyOnlyOnChange) {
@@ -191,14 +170,6 @@ TEST(BarcodeProperties, AssignedTextKeepsItsCheckDigitOnce) {
     copy.Assign(source);
     EXPECT_EQ(copy.BuildBarPattern(), source.BuildBarPattern());
     EXPECT_EQ(copy.Text(), source.Text());
-}
-
-TEST(BarcodeProperties, OwnerDestroysTheComponent) {
-    auto* owner = new QObject;
-    QPointer<TBarcode> bc = new TBarcode(owner);
-    EXPECT_EQ(bc->parent(), owner);
-    delete owner;
-    EXPECT_TRUE(bc.isNull());
 }
 
 } // namespace
