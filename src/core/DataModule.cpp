@@ -68,8 +68,13 @@ QString TDataModule1::GibPfadToInstallationsOrdner(const QString& s) const {
 QString TDataModule1::SaveToEigeneDateien(const QString& s) const { return ArtikelnummerPflegePfad + s; }
 
 void TDataModule1::writeLog(const QString& s) {
-    sLogger.append(QLatin1Char('[') + platform().now().toString(QStringLiteral("yyyy.MM.dd - HH:mm:ss")) +
-                   QStringLiteral("] ") + s);
+    const QDateTime t = platform().now();
+    const qint64 second = t.toSecsSinceEpoch();
+    if (second != m_logPrefixSecond) {
+        m_logPrefix = QLatin1Char('[') + t.toString(QStringLiteral("yyyy.MM.dd - HH:mm:ss")) + QStringLiteral("] ");
+        m_logPrefixSecond = second;
+    }
+    sLogger.append(m_logPrefix + s);
 }
 
 void TDataModule1::saveLog() {

@@ -65,6 +65,12 @@ public:
     // Einstellungen of the program folder's Barcode.ini, else the built-in default.
     static QString downloadServer();
     static const char* const DefaultDownloadServer;
+
+private:
+    // The "[stamp] " prefix of the last log line and its second, reused while
+    // the second lasts: a large article file logs one line per article.
+    QString m_logPrefix;
+    qint64 m_logPrefixSecond = -1;
 };
 
 // The one data module; set while it exists.

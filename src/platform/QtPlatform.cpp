@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkInformation>
@@ -101,6 +102,18 @@ bool QtPlatform::isConnected() {
     return true;
 }
 
-QDateTime QtPlatform::now() { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::now() {
+    // Local time costs a time-zone lookup per call (glibc re-reads the zone
+    // when TZ is unset), which dominated logging one line per article. The UTC
+    // clock is cheap; the offset to local time is looked up at most once a second.
+    static QElapsedTimer sinceLookup;
+    static int offsetSeconds = 0;
+    const QDateTime utc = QDateTime::currentDateTimeUtc();
+    if (!sinceLookup.isValid() || sinceLookup.elapsed() >= 1000) {
+        offsetSeconds = QDateTime::currentDateTime().offsetFromUtc();
+        sinceLookup.start();
+    }
+    return utc.toOffsetFromUtc(offsetSeconds);
+}
 
 } // namespace zw
