@@ -23,7 +23,9 @@ QChar modulo10CheckDigit(const QString& digits) {
     int sum = 0;
     int weight = 3;
     for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        sum += strToInt(QString(digits[i])) * weight;
+        const QChar c = digits[i];
+        // A non-digit raises the integer conversion's own error.
+        sum += (c >= QLatin1Char('0') && c <= QLatin1Char('9') ? digitValue(c) : strToInt(QString(c))) * weight;
         weight = 4 - weight;
     }
     const int r = sum % 10;
@@ -240,8 +242,9 @@ void TBarcode::ComputeElementWidths() {
     widths[2] = widths[1] * 3 / 2;
     widths[3] = 2 * widths[1];
     for (int i = 0; i < 4; ++i) {
-        // The widths are kept in 8 bits; wrapping would draw a corrupt symbol.
-        if (widths[i] < -128 || widths[i] > 127)
+        // The widths are kept in 8 bits; wrapping, or a ratio that leaves an
+        // element no width at all, would draw a corrupt symbol.
+        if (widths[i] < 1 || widths[i] > 127)
             throw barcode::error("%s: element width out of range");
         m_modules[i] = qint8(widths[i]);
     }

@@ -24,8 +24,11 @@ int TBarcode::Width() {
 
 void TBarcode::setWidth(int value) {
     const int sum = Width();
-    if (sum > 0)
-        setModul(FModul * value / sum);
+    if (sum <= 0)
+        return;
+    // In 64 bits, so that a huge width cannot overflow; the setter ignores what is out of range.
+    const qint64 modul = qint64(FModul) * value / sum;
+    setModul(modul >= 1 && modul < 50 ? int(modul) : 0);
 }
 
 int TBarcode::CanvasHeight() {
@@ -103,7 +106,7 @@ void TBarcode::DrawBars(const QString& pattern, Canvas& canvas) {
     int x = 0;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const TBarElement e = element(*this, pattern[i]);
-        int h = e.kind == bekShortBar ? FHeight * 2 / 5 : FHeight;
+        int h = e.kind == bekShortBar ? int(qint64(FHeight) * 2 / 5) : FHeight;
         const qsizetype pos = i + 1;
         if (ean13 && (pos >= 64 || !((ean13Guards >> pos) & 1)))
             h = 20;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 using namespace zw;
 
@@ -74,17 +75,21 @@ TEST(BarcodeProperties, ModulStoresTwoForOneAndIgnoresOutOfRange) {
 
 TEST(BarcodeProperties, WritingWidthScalesModul) {
     struct Row {
+        int modulBefore;
         int width;
         int modulAfter;
     } rows[] = {
-        {190, 2}, // 1 * 190 / 95
-        {100, 2}, // computes 1, which the setter stores as 2
-        {50, 1},  // computes 0: unchanged
-        {95 * 60, 1},
+        {1, 190, 2},                                              // 1 * 190 / 95
+        {1, 100, 2},                                              // computes 1, which the setter stores as 2
+        {1, 50, 1},                                               // computes 0: unchanged
+        {3, 400, 4},                                              // 3 * 400 / 285, the symbol measured at module 3
+        {1, 95 * 60, 1}, {2, std::numeric_limits<int>::max(), 2}, // far out of range, without overflowing
     };
     for (const Row& r : rows) {
         TBarcode bc;
         bc.setText("4006381333931");
+        if (r.modulBefore != 1)
+            bc.setModul(r.modulBefore);
         bc.setWidth(r.width);
         EXPECT_EQ(bc.Modul(), r.modulAfter) << r.width;
     }
