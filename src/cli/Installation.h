@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/ConsolePlatform.h"
 #include "core/DataModule.h"
 #include "core/IniFile.h"
 #include "platform/QtPlatform.h"
@@ -9,17 +10,8 @@
 
 namespace zw::cli {
 
-// Makes `dm` the program's data module for the scope.
-class DataModuleScope {
-public:
-    explicit DataModuleScope(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
-    ~DataModuleScope() { DataModule1 = m_previous; }
-    DataModuleScope(const DataModuleScope&) = delete;
-    DataModuleScope& operator=(const DataModuleScope&) = delete;
-
-private:
-    TDataModule1* m_previous;
-};
+// The data-module scope of ConsolePlatform.h under the name these commands use.
+using DataModuleScope = ScopedDataModule;
 
 // An existing folder as an absolute path with a trailing "/", or empty.
 inline QString existingFolder(const QString& path) {
