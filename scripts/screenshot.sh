@@ -11,7 +11,9 @@ OUT="${2:-docs/main-window.png}"
 command -v Xvfb >/dev/null && command -v import >/dev/null || { echo "Xvfb and imagemagick are needed" >&2; exit 2; }
 
 WORK="$(mktemp -d)"
-trap 'kill "$APP" "$XVFB" 2>/dev/null || true; rm -rf "$WORK"' EXIT INT TERM
+APP=""
+XVFB=""
+trap 'kill $APP $XVFB 2>/dev/null || true; rm -rf "$WORK"' EXIT INT TERM
 mkdir -p "$WORK/program" "$WORK/home/Documents"
 cp -r "$BUILD/bin/." "$WORK/program/"
 cp -r demo/program/. "$WORK/program/"
@@ -19,6 +21,9 @@ cp -r demo/articles "$WORK/articles"
 sed -i "s|@DEMO_ARTICLES@|$WORK/articles/|" "$WORK/program/Barcode.ini"
 
 DISPLAY_NO=97
+while [ -e "/tmp/.X11-unix/X$DISPLAY_NO" ] || [ -e "/tmp/.X$DISPLAY_NO-lock" ]; do
+    DISPLAY_NO=$((DISPLAY_NO + 1))
+done
 Xvfb ":$DISPLAY_NO" -screen 0 1024x1000x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 sleep 1
@@ -35,6 +40,7 @@ for _ in $(seq 1 40); do
 done
 sleep 2
 GEOMETRY="$(xwininfo -root -tree | grep "Kelb Zeichwerk" | head -1 | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | head -1)"
+[ -n "$GEOMETRY" ] || { echo "the main window did not appear; its output:" >&2; cat "$WORK/app.log" >&2; exit 1; }
 mkdir -p "$(dirname "$OUT")"
 import -window root -crop "$GEOMETRY" +repage "$OUT"
 echo "wrote $OUT ($GEOMETRY)"
