@@ -12,13 +12,6 @@ AppError error(const char* messageWithPlaceholder) {
         QString::fromLatin1(messageWithPlaceholder).replace(QLatin1String("%s"), QLatin1String("TBarcode")));
 }
 
-QString widthDigitsToPattern(QString widthDigits) {
-    char16_t* d = reinterpret_cast<char16_t*>(widthDigits.data());
-    for (qsizetype i = 0; i < widthDigits.size(); ++i)
-        d[i] = char16_t(d[i] + (i % 2 == 0 ? 4 : -1));
-    return widthDigits;
-}
-
 QChar modulo10CheckDigit(const QString& digits) {
     int sum = 0;
     int weight = 3;
@@ -247,6 +240,9 @@ void TBarcode::ComputeElementWidths() {
         if (widths[i] < 1 || widths[i] > 127)
             throw barcode::error("%s: element width out of range");
         m_modules[i] = qint8(widths[i]);
+        m_elements['0' - '0' + i] = {m_modules[i], bekSpace};
+        m_elements['5' - '0' + i] = {m_modules[i], bekBar};
+        m_elements['A' - '0' + i] = {m_modules[i], bekShortBar};
     }
 }
 
@@ -289,9 +285,8 @@ QString TBarcode::BuildBarPattern() {
     }
     m_pattern = encode();
     m_patternWidth = 0;
-    const barcode::ElementTable element(*this);
     for (QChar letter : std::as_const(m_pattern))
-        m_patternWidth += element(*this, letter).width;
+        m_patternWidth += GetElementProps(letter).width;
     m_patternValid = true;
     return m_pattern;
 }

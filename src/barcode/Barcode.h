@@ -115,14 +115,10 @@ public:
 
     QString BuildBarPattern();
     TBarElement GetElementProps(QChar letter) const {
-        const ushort c = letter.unicode();
-        if (c >= '0' && c <= '3')
-            return {m_modules[c - '0'], bekSpace};
-        if (c >= '5' && c <= '8')
-            return {m_modules[c - '5'], bekBar};
-        if (c >= 'A' && c <= 'D')
-            return {m_modules[c - 'A'], bekShortBar};
-        internalError();
+        const unsigned index = letter.unicode() - unsigned('0');
+        if (index >= m_elements.size() || m_elements[index].width == 0)
+            internalError();
+        return m_elements[index];
     }
     QString DoCheckSumming(const QString& data) const;
     QString TypeName() const;
@@ -188,6 +184,8 @@ private:
     TCheckSumMethod FCheckSumMethod = csmModulo10;
     TNotifyEvent FOnChange;
     std::array<qint8, 4> m_modules{};
+    // The element of each letter from "0" to "D" by the current widths; width 0 marks no element.
+    std::array<TBarElement, 'D' - '0' + 1> m_elements{};
     TFont FShowTextFont;
     TShowTextPosition FShowTextPosition = stpTopLeft;
 

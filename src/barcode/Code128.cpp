@@ -102,7 +102,7 @@ QString TBarcode::encodeCode128() {
             add(set == Set::A ? setAValue(c) : setBValue(c));
     }
     counts << code128Counts[sum % 103] << "2331112";
-    return barcode::widthDigitsToPattern(counts.toString());
+    return counts.widthDigitsToPattern();
 }
 
 } // namespace zw

@@ -102,10 +102,9 @@ void TBarcode::DrawBars(const QString& pattern, Canvas& canvas) {
         (1ull << 1) | (1ull << 3) | (1ull << 29) | (1ull << 31) | (1ull << 57) | (1ull << 59);
     const bool ean13 = FTyp == bcCodeEAN13;
     QVarLengthArray<ColoredPolygon, 128> elements(pattern.size());
-    const barcode::ElementTable element(*this);
     int x = 0;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const TBarElement e = element(*this, pattern[i]);
+        const TBarElement e = GetElementProps(pattern[i]);
         int h = e.kind == bekShortBar ? int(qint64(FHeight) * 2 / 5) : FHeight;
         const qsizetype pos = i + 1;
         if (ean13 && (pos >= 64 || !((ean13Guards >> pos) & 1)))

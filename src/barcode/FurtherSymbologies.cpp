@@ -228,7 +228,8 @@ QString TBarcode::encodeCode39Extended() {
 }
 
 QString TBarcode::encodeCode93() const {
-    QString counts = QStringLiteral("111141");
+    barcode::PatternBuilder counts;
+    counts << "111141";
     QList<int> values;
     values.reserve(FText.size() + 2);
     for (QChar c : FText) {
@@ -236,7 +237,7 @@ QString TBarcode::encodeCode93() const {
         if (v < 0)
             throw AppError(QStringLiteral("TBarcode:Code93 bad Data <%1>").arg(FText));
         values.append(v);
-        counts += QLatin1String(code93Counts[v]);
+        counts << code93Counts[v];
     }
     // Two check characters, C over the data and K over the data and C.
     auto weightedSum = [&](int maxWeight) {
@@ -249,11 +250,11 @@ QString TBarcode::encodeCode93() const {
         return sum % 47;
     };
     values.append(weightedSum(20));
-    counts += QLatin1String(code93Counts[values.last()]);
+    counts << code93Counts[values.last()];
     values.append(weightedSum(15));
-    counts += QLatin1String(code93Counts[values.last()]);
-    counts += QLatin1String("1111411");
-    return barcode::widthDigitsToPattern(std::move(counts));
+    counts << code93Counts[values.last()];
+    counts << "1111411";
+    return counts.widthDigitsToPattern();
 }
 
 QString TBarcode::encodeCode93Extended() {
