@@ -240,9 +240,6 @@ void TBarcode::ComputeElementWidths() {
         if (widths[i] < 1 || widths[i] > 127)
             throw barcode::error("%s: element width out of range");
         m_modules[i] = qint8(widths[i]);
-        m_elements['0' - '0' + i] = {m_modules[i], bekSpace};
-        m_elements['5' - '0' + i] = {m_modules[i], bekBar};
-        m_elements['A' - '0' + i] = {m_modules[i], bekShortBar};
     }
 }
 

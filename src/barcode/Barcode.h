@@ -116,9 +116,9 @@ public:
     QString BuildBarPattern();
     TBarElement GetElementProps(QChar letter) const {
         const unsigned index = letter.unicode() - unsigned('0');
-        if (index >= m_elements.size() || m_elements[index].width == 0)
+        if (index >= letterTable.size() || letterTable[index].module < 0)
             internalError();
-        return m_elements[index];
+        return {m_modules[letterTable[index].module], letterTable[index].kind};
     }
     QString DoCheckSumming(const QString& data) const;
     QString TypeName() const;
@@ -140,6 +140,23 @@ protected:
 
 private:
     [[noreturn]] static void internalError();
+
+    // Which of m0 to m3 and which kind each letter from "0" to "D" stands for; -1: none.
+    struct LetterInfo {
+        int module;
+        TBarElementKind kind;
+    };
+    static constexpr std::array<LetterInfo, 'D' - '0' + 1> letterTable = [] {
+        std::array<LetterInfo, 'D' - '0' + 1> t{};
+        for (LetterInfo& l : t)
+            l = {-1, bekSpace};
+        for (int i = 0; i < 4; ++i) {
+            t['0' - '0' + i] = {i, bekSpace};
+            t['5' - '0' + i] = {i, bekBar};
+            t['A' - '0' + i] = {i, bekShortBar};
+        }
+        return t;
+    }();
     void ComputeElementWidths();
     QString encode();
     void invalidatePattern() { m_patternValid = false; }
@@ -184,8 +201,6 @@ private:
     TCheckSumMethod FCheckSumMethod = csmModulo10;
     TNotifyEvent FOnChange;
     std::array<qint8, 4> m_modules{};
-    // The element of each letter from "0" to "D" by the current widths; width 0 marks no element.
-    std::array<TBarElement, 'D' - '0' + 1> m_elements{};
     TFont FShowTextFont;
     TShowTextPosition FShowTextPosition = stpTopLeft;
 

@@ -275,6 +275,9 @@ TEST(BarcodeEncoding, ElementWidthsFollowModulAndRatio) {
 
 TEST(BarcodeEncoding, LettersOutsideTheAlphabetAreInternalErrors) {
     TBarcode bc;
+    // Before the first build the widths are all 0, but the letters are known.
+    EXPECT_EQ(bc.GetElementProps('7').width, 0);
+    EXPECT_EQ(bc.GetElementProps('7').kind, bekBar);
     for (QChar c : QString("49E@a ")) {
         try {
             bc.GetElementProps(c);
