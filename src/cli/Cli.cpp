@@ -16,6 +16,31 @@ const QList<Command>& commands() {
     return table;
 }
 
+int CommandOptions::parse(const QList<QCommandLineOption>& options, const QStringList& args) {
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions(options);
+    parser.addOption(help);
+    if (!parser.parse(QStringList(QString::fromLatin1(m_command)) + args)) {
+        m_io.err << parser.errorText() << "\n" << m_usage;
+        return ExitBadInput;
+    }
+    if (parser.isSet(help)) {
+        m_io.out << m_usage;
+        return ExitOk;
+    }
+    return GoOn;
+}
+
+int CommandOptions::badInput(const QString& message) {
+    m_io.err << "zeichwerk-cli " << m_command << ": " << message << "\n";
+    return ExitBadInput;
+}
+
+int CommandOptions::usageError() {
+    m_io.err << m_usage;
+    return ExitBadInput;
+}
+
 namespace {
 void printUsage(QTextStream& s) {
     s << "Usage: zeichwerk-cli <command> [options]\n"

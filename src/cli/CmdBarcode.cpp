@@ -72,11 +72,6 @@ bool parseShowText(const QString& s, TBarcodeOption& option) {
     return true;
 }
 
-int badInput(CliIo& io, const QString& message) {
-    io.err << "zeichwerk-cli barcode: " << message << "\n";
-    return ExitBadInput;
-}
-
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -89,7 +84,8 @@ QByteArray pngBytes(const QImage& image) {
 } // namespace
 
 int runBarcode(const QStringList& args, CliIo& io) {
-    QCommandLineParser parser;
+    CommandOptions cmd("barcode", kUsage, io);
+    QCommandLineParser& parser = cmd.parser;
     const QCommandLineOption typeOption(QStringLiteral("type"), QString(), QStringLiteral("T"));
     const QCommandLineOption textOption(QStringLiteral("text"), QString(), QStringLiteral("X"));
     const QCommandLineOption checksumOption(QStringLiteral("checksum"));
@@ -100,28 +96,22 @@ int runBarcode(const QStringList& args, CliIo& io) {
     const QCommandLineOption showTextOption(QStringLiteral("show-text"), QString(), QStringLiteral("MODE"));
     const QCommandLineOption patternOption(QStringLiteral("pattern"));
     const QCommandLineOption pngOption(QStringLiteral("png"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({typeOption, textOption, checksumOption, modulOption, ratioOption, heightOption, angleOption,
-                       showTextOption, patternOption, pngOption, helpOption});
-    if (!parser.parse(QStringList(QStringLiteral("barcode")) + args)) {
-        io.err << parser.errorText() << "\n" << kUsage;
-        return ExitBadInput;
-    }
-    if (parser.isSet(helpOption)) {
-        io.out << kUsage;
-        return ExitOk;
-    }
+    if (const int status = cmd.parse({typeOption, textOption, checksumOption, modulOption, ratioOption, heightOption,
+                                      angleOption, showTextOption, patternOption, pngOption},
+                                     args);
+        status != GoOn)
+        return status;
     if (!parser.positionalArguments().isEmpty())
-        return badInput(io, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return cmd.badInput(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (!parser.isSet(typeOption) || !parser.isSet(textOption))
-        return badInput(io, QStringLiteral("--type and --text are required"));
+        return cmd.badInput(QStringLiteral("--type and --text are required"));
     if (parser.isSet(patternOption) == parser.isSet(pngOption))
-        return badInput(io, QStringLiteral("give either --pattern or --png FILE"));
+        return cmd.badInput(QStringLiteral("give either --pattern or --png FILE"));
 
     TBarcode bc;
     TBarcodeType type;
     if (!parseType(parser.value(typeOption), type))
-        return badInput(io, QStringLiteral("unknown barcode type '%1'").arg(parser.value(typeOption)));
+        return cmd.badInput(QStringLiteral("unknown barcode type '%1'").arg(parser.value(typeOption)));
     bc.setTyp(type);
     bc.setText(parser.value(textOption));
     bc.setChecksum(parser.isSet(checksumOption));
@@ -146,13 +136,13 @@ int runBarcode(const QStringList& args, CliIo& io) {
         bool ok = false;
         const double value = n.kind == Kind::Integer ? double(text.toInt(&ok)) : text.toDouble(&ok);
         if (!ok)
-            return badInput(io, QStringLiteral("--%1: '%2' is not a number").arg(n.option.names().first(), text));
+            return cmd.badInput(QStringLiteral("--%1: '%2' is not a number").arg(n.option.names().first(), text));
         n.apply(bc, value);
     }
     if (parser.isSet(showTextOption)) {
         TBarcodeOption option;
         if (!parseShowText(parser.value(showTextOption), option))
-            return badInput(io, QStringLiteral("--show-text takes none, code, typ or both"));
+            return cmd.badInput(QStringLiteral("--show-text takes none, code, typ or both"));
         bc.setShowText(option);
     }
 
@@ -164,7 +154,7 @@ int runBarcode(const QStringList& args, CliIo& io) {
     const int width = bc.CanvasWidth();
     const int height = bc.CanvasHeight();
     if (width <= 0 || height <= 0)
-        return badInput(io, QStringLiteral("the barcode has no area to draw (height %1)").arg(bc.Height()));
+        return cmd.badInput(QStringLiteral("the barcode has no area to draw (height %1)").arg(bc.Height()));
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     ImageCanvas canvas(image);

@@ -42,45 +42,33 @@ bool splitEntry(const QString& option, QString& number, QString& rest) {
     return true;
 }
 
-int badInput(CliIo& io, const QString& message) {
-    io.err << "zeichwerk-cli fill: " << message << "\n";
-    return ExitBadInput;
-}
-
 } // namespace
 
 int runFill(const QStringList& args, CliIo& io) {
-    QCommandLineParser parser;
+    CommandOptions cmd("fill", kUsage, io);
+    QCommandLineParser& parser = cmd.parser;
     const QCommandLineOption templateOption(QStringLiteral("template"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption outNameOption(QStringLiteral("out-name"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption homeOption(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption valueOption(QStringLiteral("value"), QString(), QStringLiteral("NN=TEXT"));
     const QCommandLineOption barcodeOption(QStringLiteral("barcode"), QString(), QStringLiteral("NN=TYPE:TEXT"));
     const QCommandLineOption pictureOption(QStringLiteral("picture"), QString(), QStringLiteral("NN=FILE"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions(
-        {templateOption, outNameOption, homeOption, valueOption, barcodeOption, pictureOption, helpOption});
-    if (!parser.parse(QStringList(QStringLiteral("fill")) + args)) {
-        io.err << parser.errorText() << "\n" << kUsage;
-        return ExitBadInput;
-    }
-    if (parser.isSet(helpOption)) {
-        io.out << kUsage;
-        return ExitOk;
-    }
+    if (const int status =
+            cmd.parse({templateOption, outNameOption, homeOption, valueOption, barcodeOption, pictureOption}, args);
+        status != GoOn)
+        return status;
     if (!parser.positionalArguments().isEmpty() || !parser.isSet(templateOption) || !parser.isSet(outNameOption)) {
-        io.err << kUsage;
-        return ExitBadInput;
+        return cmd.usageError();
     }
     const QString outName = parser.value(outNameOption);
     if (outName.isEmpty() || outName.contains(QLatin1Char('/')) || outName.contains(QLatin1Char('\\')))
-        return badInput(io, QStringLiteral("--out-name takes a name without folder"));
+        return cmd.badInput(QStringLiteral("--out-name takes a name without folder"));
 
     QList<Entry> entries;
     for (const QString& v : parser.values(valueOption)) {
         Entry e;
         if (!splitEntry(v, e.number, e.value))
-            return badInput(io, QStringLiteral("--value '%1' is not NN=TEXT").arg(v));
+            return cmd.badInput(QStringLiteral("--value '%1' is not NN=TEXT").arg(v));
         entries.append(e);
     }
     for (const QString& b : parser.values(barcodeOption)) {
@@ -88,7 +76,7 @@ int runFill(const QStringList& args, CliIo& io) {
         QString spec;
         const QStringList parts = splitEntry(b, e.number, spec) ? spec.split(QLatin1Char(':')) : QStringList();
         if (parts.size() < 2 || parts.size() > 3)
-            return badInput(io, QStringLiteral("--barcode '%1' is not NN=TYPE:TEXT[:ANGLE]").arg(b));
+            return cmd.badInput(QStringLiteral("--barcode '%1' is not NN=TYPE:TEXT[:ANGLE]").arg(b));
         e.value = barcodePictureGroup(parts[0], parts[1], parts.value(2));
         entries.append(e);
     }
@@ -102,12 +90,12 @@ int runFill(const QStringList& args, CliIo& io) {
         Entry e;
         QString file;
         if (!splitEntry(p, e.number, file) || file.isEmpty())
-            return badInput(io, QStringLiteral("--picture '%1' is not NN=FILE").arg(p));
+            return cmd.badInput(QStringLiteral("--picture '%1' is not NN=FILE").arg(p));
         if (!file.contains(QLatin1Char('/')))
             file = platform().programFolder() + file;
         const QImage image(file);
         if (image.isNull())
-            return badInput(io, QStringLiteral("cannot read the picture ") + file);
+            return cmd.badInput(QStringLiteral("cannot read the picture ") + file);
         e.value =
             TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(image, image.width(), image.height(), QString(), nullptr);
         entries.append(e);
@@ -121,7 +109,7 @@ int runFill(const QStringList& args, CliIo& io) {
     if (!parser.isSet(homeOption))
         QDir().mkpath(home);
     if (!QFileInfo(home).isDir())
-        return badInput(io, QStringLiteral("home folder not found: ") + home);
+        return cmd.badInput(QStringLiteral("home folder not found: ") + home);
 
     TDataModule1 dm;
     dm.homedir = withTrailingSlash(QFileInfo(home).absoluteFilePath());

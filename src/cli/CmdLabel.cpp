@@ -47,15 +47,11 @@ private:
     TUebTextListe* m_previous;
 };
 
-int badInput(CliIo& io, const QString& message) {
-    io.err << "zeichwerk-cli label: " << message << "\n";
-    return ExitBadInput;
-}
-
 } // namespace
 
 int runLabel(const QStringList& args, CliIo& io) {
-    QCommandLineParser parser;
+    CommandOptions cmd("label", kUsage, io);
+    QCommandLineParser& parser = cmd.parser;
     const auto valueOption = [](const char* name, const char* valueName) {
         return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
     };
@@ -72,39 +68,32 @@ int runLabel(const QStringList& args, CliIo& io) {
     const QCommandLineOption supplierFieldOption = valueOption("supplier-field", "F");
     const QCommandLineOption inspectedOption(QStringLiteral("inspected100"));
     const QCommandLineOption safetyOption(QStringLiteral("safety"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({programOption, homeOption, matnrOption, weekOption, quantityOption, unitOption, inspectorOption,
-                       storageOption, dateOption, copiesOption, supplierFieldOption, inspectedOption, safetyOption,
-                       helpOption});
-    if (!parser.parse(QStringList(QStringLiteral("label")) + args)) {
-        io.err << parser.errorText() << "\n" << kUsage;
-        return ExitBadInput;
-    }
-    if (parser.isSet(helpOption)) {
-        io.out << kUsage;
-        return ExitOk;
-    }
+    if (const int status =
+            cmd.parse({programOption, homeOption, matnrOption, weekOption, quantityOption, unitOption, inspectorOption,
+                       storageOption, dateOption, copiesOption, supplierFieldOption, inspectedOption, safetyOption},
+                      args);
+        status != GoOn)
+        return status;
     const QStringList kinds = parser.positionalArguments();
     if (kinds != QStringList{QStringLiteral("lagerteil")}) {
         if (kinds.size() == 1)
-            return badInput(io, QStringLiteral("unknown label kind '%1' (known: lagerteil)").arg(kinds.first()));
-        io.err << kUsage;
-        return ExitBadInput;
+            return cmd.badInput(QStringLiteral("unknown label kind '%1' (known: lagerteil)").arg(kinds.first()));
+        return cmd.usageError();
     }
     for (const QCommandLineOption* required :
          {&programOption, &homeOption, &matnrOption, &weekOption, &quantityOption, &unitOption, &inspectorOption}) {
         if (!parser.isSet(*required))
-            return badInput(io, QStringLiteral("--%1 is missing").arg(required->names().first()));
+            return cmd.badInput(QStringLiteral("--%1 is missing").arg(required->names().first()));
     }
     const QString programFolder = existingFolder(parser.value(programOption));
     if (programFolder.isEmpty())
-        return badInput(io, QStringLiteral("program folder not found: ") + parser.value(programOption));
+        return cmd.badInput(QStringLiteral("program folder not found: ") + parser.value(programOption));
     const QString home = existingFolder(parser.value(homeOption));
     if (home.isEmpty())
-        return badInput(io, QStringLiteral("home folder not found: ") + parser.value(homeOption));
+        return cmd.badInput(QStringLiteral("home folder not found: ") + parser.value(homeOption));
     const QString copies = parser.isSet(copiesOption) ? parser.value(copiesOption) : QStringLiteral("1");
     if (copies != QLatin1String("1") && copies != QLatin1String("4"))
-        return badInput(io, QStringLiteral("--copies must be 1 or 4"));
+        return cmd.badInput(QStringLiteral("--copies must be 1 or 4"));
 
     ConsolePlatform console(io.err);
     console.programFolderOverride = programFolder;
@@ -117,13 +106,13 @@ int runLabel(const QStringList& args, CliIo& io) {
     if (parser.isSet(dateOption)) {
         date = QDate::fromString(parser.value(dateOption), QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid())
-            return badInput(io,
-                            QStringLiteral("--date is not a date of the form YYYY-MM-DD: ") + parser.value(dateOption));
+            return cmd.badInput(QStringLiteral("--date is not a date of the form YYYY-MM-DD: ") +
+                                parser.value(dateOption));
     }
 
     CatalogueScope catalogueScope;
     TDataModule1 dm;
-    DataModuleScope dataModuleScope(&dm);
+    ScopedDataModule dataModuleScope(&dm);
 
     // The settings as the start-up reads them: the program folder's Barcode.ini.
     dm.homedir = home;

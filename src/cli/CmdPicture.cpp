@@ -63,23 +63,15 @@ QString barcodePictureGroup(const QString& type, const QString& text, const QStr
 }
 
 int runPicture(const QStringList& args, CliIo& io) {
-    QCommandLineParser parser;
+    CommandOptions cmd("picture", kUsage, io);
+    QCommandLineParser& parser = cmd.parser;
     const QCommandLineOption typeOption(QStringLiteral("type"), QString(), QStringLiteral("T"));
     const QCommandLineOption textOption(QStringLiteral("text"), QString(), QStringLiteral("X"));
     const QCommandLineOption angleOption(QStringLiteral("angle"), QString(), QStringLiteral("A"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({typeOption, textOption, angleOption, helpOption});
-    if (!parser.parse(QStringList(QStringLiteral("picture")) + args)) {
-        io.err << parser.errorText() << "\n" << kUsage;
-        return ExitBadInput;
-    }
-    if (parser.isSet(helpOption)) {
-        io.out << kUsage;
-        return ExitOk;
-    }
+    if (const int status = cmd.parse({typeOption, textOption, angleOption}, args); status != GoOn)
+        return status;
     if (!parser.positionalArguments().isEmpty() || !parser.isSet(typeOption) || !parser.isSet(textOption)) {
-        io.err << kUsage;
-        return ExitBadInput;
+        return cmd.usageError();
     }
     io.out << barcodePictureGroup(parser.value(typeOption), parser.value(textOption), parser.value(angleOption))
            << "\n";

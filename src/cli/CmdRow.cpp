@@ -19,37 +19,27 @@ const char* const kUsage =
     "  --index     issue index of the document number (may be empty)\n"
     "  --prodnr    production number (nwep only)\n";
 
-int badInput(CliIo& io, const QString& message) {
-    io.err << "zeichwerk-cli row: " << message << "\n";
-    return ExitBadInput;
-}
-
 } // namespace
 
 int runRow(const QStringList& args, CliIo& io) {
-    QCommandLineParser parser;
+    CommandOptions cmd("row", kUsage, io);
+    QCommandLineParser& parser = cmd.parser;
     const QCommandLineOption formatOption(QStringLiteral("format"), QString(), QStringLiteral("F"));
     const QCommandLineOption matnrOption(QStringLiteral("matnr"), QString(), QStringLiteral("M"));
     const QCommandLineOption weekOption(QStringLiteral("week"), QString(), QStringLiteral("W"));
     const QCommandLineOption supplierOption(QStringLiteral("supplier"), QString(), QStringLiteral("S"));
     const QCommandLineOption indexOption(QStringLiteral("index"), QString(), QStringLiteral("I"));
     const QCommandLineOption prodnrOption(QStringLiteral("prodnr"), QString(), QStringLiteral("P"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({formatOption, matnrOption, weekOption, supplierOption, indexOption, prodnrOption, helpOption});
-    if (!parser.parse(QStringList(QStringLiteral("row")) + args)) {
-        io.err << parser.errorText() << "\n" << kUsage;
-        return ExitBadInput;
-    }
-    if (parser.isSet(helpOption)) {
-        io.out << kUsage;
-        return ExitOk;
-    }
+    if (const int status =
+            cmd.parse({formatOption, matnrOption, weekOption, supplierOption, indexOption, prodnrOption}, args);
+        status != GoOn)
+        return status;
     if (!parser.positionalArguments().isEmpty())
-        return badInput(io, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return cmd.badInput(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     // A forgotten supplier number or index would still give a row that scans, only a wrong one.
     for (const QCommandLineOption* required : {&formatOption, &matnrOption, &weekOption, &supplierOption, &indexOption})
         if (!parser.isSet(*required))
-            return badInput(io, QStringLiteral("--%1 is required").arg(required->names().first()));
+            return cmd.badInput(QStringLiteral("--%1 is required").arg(required->names().first()));
 
     const QString format = parser.value(formatOption);
     const QString matNr = parser.value(matnrOption);
@@ -57,7 +47,7 @@ int runRow(const QStringList& args, CliIo& io) {
     const QString supplier = parser.value(supplierOption);
     const QString index = parser.value(indexOption);
     if (format != QLatin1String("nwep") && parser.isSet(prodnrOption))
-        return badInput(io, QStringLiteral("--prodnr belongs to the nwep format"));
+        return cmd.badInput(QStringLiteral("--prodnr belongs to the nwep format"));
 
     QString row;
     if (format == QLatin1String("7"))
@@ -70,7 +60,7 @@ int runRow(const QStringList& args, CliIo& io) {
         row = TRTFGebindeObjekt::ErstelleBarcode_ZahlenreiheNWEP(matNr, week, supplier, index,
                                                                  parser.value(prodnrOption));
     else
-        return badInput(io, QStringLiteral("--format takes 7, kurz, 10 or nwep"));
+        return cmd.badInput(QStringLiteral("--format takes 7, kurz, 10 or nwep"));
     io.out << row << "\n";
     return ExitOk;
 }

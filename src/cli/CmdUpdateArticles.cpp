@@ -42,38 +42,25 @@ TArtikelListe copyOf(const TArtikelListe& list) {
     return copy;
 }
 
-int badInput(CliIo& io, const QString& message) {
-    io.err << "zeichwerk-cli update-articles: " << message << "\n";
-    return ExitBadInput;
-}
-
 } // namespace
 
 int runUpdateArticles(const QStringList& args, CliIo& io) {
-    QCommandLineParser parser;
+    CommandOptions cmd("update-articles", kUsage, io);
+    QCommandLineParser& parser = cmd.parser;
     const QCommandLineOption programOption(QStringLiteral("program-folder"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption homeOption(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption downloadOption(QStringLiteral("download"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({programOption, homeOption, downloadOption, helpOption});
-    if (!parser.parse(QStringList(QStringLiteral("update-articles")) + args)) {
-        io.err << parser.errorText() << "\n" << kUsage;
-        return ExitBadInput;
-    }
-    if (parser.isSet(helpOption)) {
-        io.out << kUsage;
-        return ExitOk;
-    }
+    if (const int status = cmd.parse({programOption, homeOption, downloadOption}, args); status != GoOn)
+        return status;
     if (!parser.positionalArguments().isEmpty() || !parser.isSet(programOption) || !parser.isSet(homeOption)) {
-        io.err << kUsage;
-        return ExitBadInput;
+        return cmd.usageError();
     }
     const QString programFolder = existingFolder(parser.value(programOption));
     if (programFolder.isEmpty())
-        return badInput(io, QStringLiteral("program folder not found: ") + parser.value(programOption));
+        return cmd.badInput(QStringLiteral("program folder not found: ") + parser.value(programOption));
     const QString home = existingFolder(parser.value(homeOption));
     if (home.isEmpty())
-        return badInput(io, QStringLiteral("home folder not found: ") + parser.value(homeOption));
+        return cmd.badInput(QStringLiteral("home folder not found: ") + parser.value(homeOption));
 
     ConsolePlatform console(io.err);
     console.programFolderOverride = programFolder;
@@ -92,7 +79,7 @@ int runUpdateArticles(const QStringList& args, CliIo& io) {
     const QString workingCopy = dm.ArtikelnummerPflegePfad + QStringLiteral("open_Artikel.ini");
     const bool inUse = !platform().fileExists(articleFile);
     if (inUse && !platform().fileExists(workingCopy))
-        return badInput(io, QStringLiteral("no article file: ") + articleFile);
+        return cmd.badInput(QStringLiteral("no article file: ") + articleFile);
 
     dm.writeLog(QStringLiteral("~ READ DATASETS:"));
     dm.LeseArtikelINI();
@@ -114,7 +101,7 @@ int runUpdateArticles(const QStringList& args, CliIo& io) {
         dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FINISHED"));
     }
     if (!platform().fileExists(eanList))
-        return badInput(io, QStringLiteral("EAN list not found: ") + eanList + QStringLiteral("; nothing merged"));
+        return cmd.badInput(QStringLiteral("EAN list not found: ") + eanList + QStringLiteral("; nothing merged"));
 
     const TArtikelListe before = copyOf(dm.myDaten.ArtikelListe);
     dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -14,6 +15,29 @@ struct CliIo {
 
 // Exit statuses shared by the commands.
 enum ExitStatus { ExitOk = 0, ExitCheckFailed = 1, ExitBadInput = 2, ExitDownloadFailed = 3 };
+
+// The option handling every command shares: --help, parse errors and the
+// "zeichwerk-cli <command>: " prefix of error messages.
+class CommandOptions {
+public:
+    CommandOptions(const char* command, const char* usage, CliIo& io) : m_command(command), m_usage(usage), m_io(io) {}
+
+    QCommandLineParser parser;
+
+    // Adds `options` and --help, then parses `args`. Returns -1 when the command
+    // goes on, otherwise the exit status (help shown, or a parse error reported).
+    int parse(const QList<QCommandLineOption>& options, const QStringList& args);
+    // Reports `message` on the error stream; returns ExitBadInput.
+    int badInput(const QString& message);
+    // Prints the usage on the error stream; returns ExitBadInput.
+    int usageError();
+
+private:
+    const char* m_command;
+    const char* m_usage;
+    CliIo& m_io;
+};
+constexpr int GoOn = -1;
 
 // Each command gets its own arguments (without the program and command names)
 // and returns the process's exit status.

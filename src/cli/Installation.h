@@ -10,9 +10,6 @@
 
 namespace zw::cli {
 
-// The data-module scope of ConsolePlatform.h under the name these commands use.
-using DataModuleScope = ScopedDataModule;
-
 // An existing folder as an absolute path with a trailing "/", or empty.
 inline QString existingFolder(const QString& path) {
     const QFileInfo info(path);
