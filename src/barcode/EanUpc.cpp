@@ -79,7 +79,9 @@ QString upcEExpansion(const QString& d, QChar ns) {
 } // namespace
 
 QString TBarcode::encodeEan8() {
-    const QString t = FCheckSum ? DoCheckSumming(PadWithZeros(7).left(7)) : PadWithZeros(8);
+    // With a check digit to append, the data are the last seven digits; an
+    // eighth digit in front is dropped (EAN-13 keeps its first twelve instead).
+    const QString t = FCheckSum ? DoCheckSumming(PadWithZeros(7).right(7)) : PadWithZeros(8);
     if (t.size() != 8)
         throw AppError(ean8Or13Error(8));
     return twoHalves(t, 0, 4, nullptr);
