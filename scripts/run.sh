@@ -12,8 +12,9 @@ cmake --build build -j "$(nproc)" --target zeichwerk zeichwerk-cli zw_resources
 DEMO=build/demo
 rm -rf "$DEMO/program"
 mkdir -p "$DEMO/program" "$DEMO/home/Documents"
-cp -r build/bin/. "$DEMO/program/"
-rm -rf "$DEMO/program/bench"
+cp build/bin/zeichwerk build/bin/zeichwerk-cli "$DEMO/program/"
+cp -r resources/. "$DEMO/program/"
+rm -f "$DEMO/program/CMakeLists.txt"
 # The demo's settings point at its article folder, which keeps the user's
 # changes between runs; only a missing folder is laid out anew.
 cp -r demo/program/. "$DEMO/program/"
