@@ -18,6 +18,7 @@ const char* const kUsage =
     "Usage: zeichwerk-cli barcode --type T --text X [--checksum] [--modul M] [--ratio R]\n"
     "         [--height H] [--angle A] [--show-text none|code|typ|both] (--pattern | --png FILE)\n"
     "Encodes X as a barcode of type T (name such as bcCodeEAN13, or its number 0-22).\n"
+    "  --height H  bar height in pixels (default 25, the height of the labels' barcodes)\n"
     "  --pattern   print the bar pattern, then the text as the build left it\n"
     "  --png FILE  draw the barcode on a white picture of the barcode's size\n";
 
@@ -115,6 +116,8 @@ int runBarcode(const QStringList& args, CliIo& io) {
     bc.setTyp(type);
     bc.setText(parser.value(textOption));
     bc.setChecksum(parser.isSet(checksumOption));
+    // The component starts with no height at all; a picture wants bars.
+    bc.setHeight(25);
 
     // The numeric options; a value that is no number ends the command.
     enum class Kind { Integer, Real };

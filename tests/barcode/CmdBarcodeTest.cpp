@@ -96,7 +96,8 @@ TEST(CmdBarcode, WritesThePictureDrawBarcodeGives) {
         int height;
         int modul;
     } rows[] = {
-        {{"--height", "25"}, 0, 25, 1},
+        {{}, 0, 25, 1},
+        {{"--height", "40"}, 0, 40, 1},
         {{"--height", "25", "--angle", "-90"}, -90, 25, 1},
         {{"--height", "30", "--angle", "180", "--modul", "3"}, 180, 30, 3},
     };
