@@ -12,7 +12,8 @@ namespace zw {
 
 namespace {
 
-const QString PictureStart = QStringLiteral("{\\pict");
+// The start of every picture group the builder writes.
+const QLatin1String PictureGroupStart("{\\pict\\wmetafile8");
 
 // Deletes the existing document unless it is held by the word processor. On this
 // platform an open file can still be deleted, so LibreOffice's lock file beside it
@@ -113,10 +114,9 @@ void TRTFGebindeObjekt::AddEinWert(const QString& sNr, const QString& sText) {
 
 bool TRTFGebindeObjekt::IstTextBestandteilVomBildtag(const QString& s) {
     const QStringView v(s);
-    qsizetype pos = 0;
-    if (!v.startsWith(QLatin1String("{\\pict\\wmetafile8")))
+    if (!v.startsWith(PictureGroupStart))
         return false;
-    pos = 17;
+    qsizetype pos = PictureGroupStart.size();
     if (!readControlWordWithNumber(v, pos, QLatin1String("\\picw")) ||
         !readControlWordWithNumber(v, pos, QLatin1String("\\pich")) ||
         !readControlWordWithNumber(v, pos, QLatin1String("\\picwgoal")) ||
