@@ -208,6 +208,12 @@ TEST(PictureGroup, ErrorsNameTheStageAndKeepThePreviousGroup) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("3 SchreibeBildInRtf Picture: "))) << e.what();
     }
     EXPECT_EQ(b.RTFBild, before);
+    try {
+        TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(barsImage(2, 2), -1, 2, QString(), nullptr);
+        ADD_FAILURE() << "a negative size was accepted";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("6 SchreibeBildInRtf Picture: "))) << e.what();
+    }
     EXPECT_EQ(TRTFGebindeObjekt::SetzeSymbol(QStringLiteral("S"), QStringLiteral(".bmp")), QString());
 }
 

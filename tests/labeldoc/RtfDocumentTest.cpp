@@ -215,7 +215,15 @@ TEST_F(Filling, EmptiesTheValueListAlsoWhenItFails) {
 TEST_F(Filling, RefusesToWriteWithoutAHomeFolder) {
     setTemplate("x");
     env.dataModule.homedir.clear();
-    EXPECT_THROW(builder.ErstelleRTF(), AppError);
+    builder.AddEinWert(QStringLiteral("01"), QStringLiteral("x"));
+    try {
+        builder.ErstelleRTFundOffneDiese();
+        ADD_FAILURE() << "written without a home folder";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Fehler bei der Dateierstellung"));
+    }
+    EXPECT_TRUE(builder.slWerte.isEmpty());
+    EXPECT_TRUE(env.fake().openedDocuments.isEmpty());
 }
 
 TEST_F(Filling, ChoosesAFreeNameAndNeverTouchesAHeldDocument) {
