@@ -227,11 +227,15 @@ void TBarcode::ComputeElementWidths() {
         if (FRatio > 3.0)
             setRatio(3.0);
     }
-    int widths[4];
-    widths[0] = FModul;
     // A ratio other than 2 would stretch the module-count symbologies out of
     // their published widths; they are always 1 to 4 modules.
-    widths[1] = info.moduleCounts ? 2 * FModul : barcode::roundHalfEven(FModul * FRatio);
+    const double wide = info.moduleCounts ? 2.0 * FModul : FModul * FRatio;
+    // Far beyond the 8-bit range (or NaN) the value cannot even be rounded to an integer.
+    if (!(std::fabs(wide) <= 127.0))
+        throw barcode::error("%s: element width out of range");
+    int widths[4];
+    widths[0] = FModul;
+    widths[1] = barcode::roundHalfEven(wide);
     widths[2] = widths[1] * 3 / 2;
     widths[3] = 2 * widths[1];
     for (int i = 0; i < 4; ++i) {

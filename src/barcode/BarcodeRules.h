@@ -8,6 +8,7 @@
 #include <QVarLengthArray>
 
 #include <cmath>
+#include <limits>
 
 namespace zw::barcode {
 
@@ -52,11 +53,17 @@ QChar modulo10CheckDigit(const QString& digits);
 // sum modulo 10 itself.
 QChar supp5CheckDigit(const QString& digits);
 
+// A whole-numbered value as a pixel coordinate. Beyond the 32-bit range, or
+// no number at all (an angle of NaN), there is no pixel to land on.
+inline int toPixel(double v) {
+    if (!(v >= double(std::numeric_limits<int>::min()) && v <= double(std::numeric_limits<int>::max())))
+        throw error("%s: geometry out of range");
+    return int(v);
+}
+
 // Nearest integer, halves to the even neighbour.
 inline int roundHalfEven(double v) {
-    if (std::fabs(v - std::trunc(v)) == 0.5)
-        return int(2.0 * std::round(v / 2.0));
-    return int(std::round(v));
+    return toPixel(std::fabs(v - std::trunc(v)) == 0.5 ? 2.0 * std::round(v / 2.0) : std::round(v));
 }
 
 // Digit value of a character known to be "0" to "9".

@@ -51,13 +51,15 @@ namespace {
 class Rotation {
 public:
     explicit Rotation(double a) : m_s(std::sin(a)), m_c(std::cos(a)) {
-        m_si = int(std::round(m_s));
-        m_ci = int(std::round(m_c));
-        m_quarter = std::fabs(m_s - m_si) < 1e-12 && std::fabs(m_c - m_ci) < 1e-12;
+        // Compared as doubles: the sine of a NaN angle is no integer either.
+        m_quarter = std::fabs(m_s - std::round(m_s)) < 1e-12 && std::fabs(m_c - std::round(m_c)) < 1e-12;
+        m_si = m_quarter ? int(std::round(m_s)) : 0;
+        m_ci = m_quarter ? int(std::round(m_c)) : 0;
     }
     QPoint operator()(QPoint p) const {
         if (m_quarter)
-            return QPoint(p.x() * m_ci + p.y() * m_si, -p.x() * m_si + p.y() * m_ci);
+            return QPoint(barcode::toPixel(double(qint64(p.x()) * m_ci + qint64(p.y()) * m_si)),
+                          barcode::toPixel(double(-qint64(p.x()) * m_si + qint64(p.y()) * m_ci)));
         return QPoint(roundHalfEven(p.x() * m_c + p.y() * m_s), roundHalfEven(-p.x() * m_s + p.y() * m_c));
     }
 

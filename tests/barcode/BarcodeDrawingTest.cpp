@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <functional>
+#include <limits>
 
 using namespace zw;
 
@@ -268,6 +271,58 @@ public:
         return r;
     }
 };
+
+// A size or position beyond the 32-bit range, or an angle that is no number,
+// has no pixel to land on.
+TEST(BarcodeDrawing, GeometryBeyondThePixelRangeIsAnError) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        const char* what;
+        std::function<void(TBarcode&)> act;
+    } rows[] = {
+        {"CanvasWidth at NaN degrees", [&](TBarcode& b) { b.setAngle(nan), b.CanvasWidth(); }},
+        {"CanvasHeight at infinite degrees",
+         [](TBarcode& b) { b.setAngle(std::numeric_limits<double>::infinity()), b.CanvasHeight(); }},
+        {"CanvasHeight of the tallest bars", [](TBarcode& b) { b.setHeight(INT_MAX), b.CanvasHeight(); }},
+        {"CanvasWidth of the tallest bars at 90 degrees",
+         [](TBarcode& b) { b.setHeight(INT_MAX), b.setAngle(90), b.CanvasWidth(); }},
+        {"RotatePoint at NaN",
+         [&](TBarcode&) {
+             TBarcode::RotatePoint({3, 5}, nan);
+         }},
+        {"RotatePoint of the leftmost point at 180 degrees",
+         [](TBarcode&) {
+             TBarcode::RotatePoint({INT_MIN, 0}, M_PI);
+         }},
+        {"RotationOffset at NaN", [&](TBarcode&) { TBarcode::RotationOffset(95, 25, nan); }},
+        {"DrawBarcode at NaN degrees",
+         [&](TBarcode& b) {
+             QImage img(10, 10, QImage::Format_RGB32);
+             ImageCanvas canvas(img);
+             b.setAngle(nan);
+             b.DrawBarcode(canvas);
+         }},
+        {"type name above the biggest font",
+         [](TBarcode& b) {
+             TFont font;
+             font.Height = INT_MIN;
+             b.setShowTextFont(font);
+             b.setShowText(bcoTyp);
+             RecordingCanvas canvas;
+             b.DrawText(canvas);
+         }},
+    };
+    for (const Row& r : rows) {
+        TBarcode bc;
+        bc.setHeight(25);
+        try {
+            r.act(bc);
+            ADD_FAILURE() << r.what << ": no error";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.message(), "TBarcode: geometry out of range") << r.what;
+        }
+    }
+}
 
 TEST(BarcodeDrawing, PlacesTheCodeTextByPosition) {
     struct Row {

@@ -248,6 +248,8 @@ TEST(BarcodeEncoding, ElementWidthsFollowModulAndRatio) {
         {bcCode_2_5_matrix, 1, 2.0, 2.25, {1, 2, 3, 4}},
         {bcCodeMSI, 1, 5.0, 5.0, {1, 5, 7, 10}},  // free types keep any ratio
         {bcCodeMSI, 1, 0.5, 0.5, {0, 0, 0, 0}},   // the wide elements would vanish
+        {bcCodeMSI, 1, 1e12, 1e12, {0, 0, 0, 0}}, // beyond any integer width
+        {bcCodeMSI, 1, -1e12, -1e12, {0, 0, 0, 0}},
         {bcCodeEAN13, 1, 3.0, 3.0, {1, 2, 3, 4}}, // module counts do not stretch
         {bcCode128B, 2, 2.6, 2.6, {2, 4, 6, 8}},
         {bcCode93, 30, 2.0, 2.0, {30, 60, 90, 120}},
