@@ -96,6 +96,10 @@ void TBarcode::DrawBars(const QString& pattern, Canvas& canvas) {
     TPen pen = canvas.pen();
     pen.Width = 1;
     canvas.setPen(pen);
+    // Every element is filled; a brush the caller left clear would leave the wide bars hollow.
+    TBrush brush = canvas.brush();
+    brush.Style = BrushStyle::Solid;
+    canvas.setBrush(brush);
     const QRgb spaceColor = FColor.rgb();
     const QRgb barColor = FColorBar.rgb();
     // EAN-13's digit elements stop at 20 pixels so that the guard bars

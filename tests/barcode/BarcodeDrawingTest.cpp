@@ -71,8 +71,11 @@ TEST(BarcodeDrawing, CoversExactlyThePixelsOfEachElement) {
         int angle;
         int left;
         int top;
+        BrushStyle brush = BrushStyle::Solid; // the canvas's brush before the drawing
     } rows[] = {
         {bcCodeEAN13, "4006381333931", 25, 0, 0, 0},
+        {bcCodeEAN13, "4006381333931", 25, 0, 0, 0, BrushStyle::Clear},
+        {bcCode39, "CODE39", 25, 90, 0, 0, BrushStyle::Clear},
         {bcCodeEAN13, "4006381333931", 25, 90, 0, 0},
         {bcCodeEAN13, "4006381333931", 25, -90, 0, 0},
         {bcCodeEAN13, "4006381333931", 25, 180, 0, 0},
@@ -97,6 +100,7 @@ TEST(BarcodeDrawing, CoversExactlyThePixelsOfEachElement) {
         QImage img(size, QImage::Format_RGB32);
         img.fill(background);
         ImageCanvas canvas(img);
+        canvas.setBrush({QColor(Qt::green), r.brush});
         bc.DrawBarcode(canvas);
         const QImage expected = expectedPicture(bc.BuildBarPattern(), r.type, r.left, r.top, r.height, r.angle, size);
         int wrong = 0;
