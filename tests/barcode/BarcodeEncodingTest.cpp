@@ -76,6 +76,10 @@ const EncodingRow encodingRows[] = {
      bars("211232 411131 112232 112313 212123 2331112"),
      "1236",
      "FNC1, check digit 6, check value 30"},
+    {{bcCodeEAN128B, "A1"},
+     bars("211214 411131 111323 123221 122231 2331112"),
+     "A1",
+     "FNC1, then A (33) and 1 (17); check value 14"},
     {{bcCodeEAN128B, "A1", true}, "error: 'A' is not a valid integer value", "A1", ""},
     {{bcCode39, "abc"}, code39Star + "0" + code39Star, "abc", "lower case is not in the table"},
     {{bcCode39, "CODE39", true},
@@ -168,8 +172,12 @@ TEST(BarcodeEncoding, RebuildingKeepsTextAndPattern) {
         configure(bc, s);
         const QString first = bc.BuildBarPattern();
         const QString text = bc.Text();
+        // A new module width builds the pattern anew, as Width does after setting Modul.
+        bc.setModul(2);
         EXPECT_EQ(bc.BuildBarPattern(), first);
-        EXPECT_EQ(bc.Width(), bc.Width());
+        EXPECT_EQ(bc.Text(), text);
+        bc.setModul(3);
+        EXPECT_EQ(bc.BuildBarPattern(), first);
         EXPECT_EQ(bc.Text(), text);
     }
 }
