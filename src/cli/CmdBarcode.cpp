@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QImage>
 
+#include <cmath>
 #include <functional>
 
 namespace zw::cli {
@@ -72,6 +73,9 @@ bool parseShowText(const QString& s, TBarcodeOption& option) {
     option = TBarcodeOption(i);
     return true;
 }
+
+// Gigabytes of pixels would be drawn and encoded before anyone noticed the typo.
+constexpr qint64 MaxPicturePixels = 64 * 1024 * 1024;
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
@@ -138,7 +142,8 @@ int runBarcode(const QStringList& args, CliIo& io) {
         const QString text = parser.value(n.option);
         bool ok = false;
         const double value = n.kind == Kind::Integer ? double(text.toInt(&ok)) : text.toDouble(&ok);
-        if (!ok)
+        // "nan" and "inf" parse as doubles but give no ratio or angle to draw with.
+        if (!ok || !std::isfinite(value))
             return cmd.badInput(QStringLiteral("--%1: '%2' is not a number").arg(n.option.names().first(), text));
         n.apply(bc, value);
     }
@@ -158,7 +163,11 @@ int runBarcode(const QStringList& args, CliIo& io) {
     const int height = bc.CanvasHeight();
     if (width <= 0 || height <= 0)
         return cmd.badInput(QStringLiteral("the barcode has no area to draw (height %1)").arg(bc.Height()));
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image;
+    if (qint64(width) * height <= MaxPicturePixels)
+        image = QImage(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return cmd.badInput(QStringLiteral("a picture of %1 x %2 pixels is too large").arg(width).arg(height));
     image.fill(Qt::white);
     ImageCanvas canvas(image);
     bc.DrawBarcode(canvas);

@@ -1,6 +1,6 @@
 #include "BarcodeTestSupport.h"
 
-#include "cli/Commands.h"
+#include "CliRun.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,21 +14,8 @@ using zw::test::letters;
 
 namespace {
 
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-CommandRun barcodeCommand(const QStringList& args) {
-    CommandRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    cli::CliIo io{out, err};
-    r.status = cli::runCli(QStringList{"zeichwerk-cli", "barcode"} + args, io);
-    out.flush();
-    err.flush();
-    return r;
+zw::test::CliResult barcodeCommand(const QStringList& args) {
+    return zw::test::runCliCommand(QStringList{"barcode"} + args);
 }
 
 // The pattern and the Text the component gives for the same settings.
@@ -56,7 +43,7 @@ TEST(CmdBarcode, PrintsPatternAndText) {
         {{"--type", "bcCode39Extended", "--text", "a b"}, bcCode39Extended, "a b", false},
     };
     for (const Row& r : rows) {
-        const CommandRun run = barcodeCommand(r.args + QStringList{"--pattern"});
+        const auto run = barcodeCommand(r.args + QStringList{"--pattern"});
         EXPECT_EQ(run.status, cli::ExitOk) << run.err.toStdString();
         EXPECT_EQ(run.out, expectedOutput(r.type, r.text, r.checksum)) << r.args.join(' ').toStdString();
     }
@@ -80,9 +67,12 @@ TEST(CmdBarcode, RejectsBadInputWithStatus2) {
         {{"--type", "bcCodeEAN13", "--text", "1", "--modul", "x", "--pattern"}, "--modul: 'x' is not a number"},
         {{"--type", "bcCodeEAN13", "--text", "1", "--show-text", "all", "--pattern"}, "--show-text takes"},
         {{"--type", "bcCodeEAN13", "--text", "1", "--colour", "red", "--pattern"}, "Unknown option 'colour'"},
+        {{"--type", "bcCodeMSI", "--text", "1", "--ratio", "nan", "--pattern"}, "--ratio: 'nan' is not a number"},
+        {{"--type", "bcCodeEAN13", "--text", "1", "--angle", "inf", "--pattern"}, "--angle: 'inf' is not a number"},
+        {{"--type", "bcCodeMSI", "--text", "1", "--ratio", "1e12", "--pattern"}, "element width out of range"},
     };
     for (const Row& r : rows) {
-        const CommandRun run = barcodeCommand(r.args);
+        const auto run = barcodeCommand(r.args);
         EXPECT_EQ(run.status, cli::ExitBadInput) << r.args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.err))) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
@@ -104,7 +94,7 @@ TEST(CmdBarcode, WritesThePictureDrawBarcodeGives) {
     QTemporaryDir dir;
     for (const Row& r : rows) {
         const QString file = dir.filePath("code.png");
-        const CommandRun run =
+        const auto run =
             barcodeCommand(QStringList{"--type", "bcCode128C", "--text", "123456", "--png", file} + r.options);
         ASSERT_EQ(run.status, cli::ExitOk) << run.err.toStdString();
         QImage written(file);
@@ -125,13 +115,25 @@ TEST(CmdBarcode, WritesThePictureDrawBarcodeGives) {
     }
 }
 
-TEST(CmdBarcode, WritesNothingWhenTheBuildFails) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("bad.png");
-    const CommandRun run = barcodeCommand({"--type", "bcCode93", "--text", "abc", "--png", file});
-    EXPECT_EQ(run.status, cli::ExitBadInput);
-    EXPECT_FALSE(QFileInfo::exists(file));
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+TEST(CmdBarcode, WritesNothingWhenThePictureCannotBeDrawn) {
+    struct Row {
+        QStringList args;
+        const char* err;
+    } rows[] = {
+        {{"--type", "bcCode93", "--text", "abc"}, "TBarcode:Code93 bad Data <abc>"},
+        {{"--type", "bcCodeEAN13", "--text", "1", "--height", "2147483647"}, "TBarcode: geometry out of range"},
+        {{"--type", "bcCodeEAN13", "--text", "1", "--height", "100000000"}, "a picture of 96 x 100000000 pixels"},
+        {{"--type", "bcCodeEAN13", "--text", "1", "--height", "0"}, "no area to draw"},
+    };
+    for (const Row& r : rows) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bad.png");
+        const auto run = barcodeCommand(r.args + QStringList{"--png", file});
+        EXPECT_EQ(run.status, cli::ExitBadInput) << r.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.err))) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(file));
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
 }
 
 } // namespace
