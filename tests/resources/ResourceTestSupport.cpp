@@ -1,8 +1,9 @@
 #include "ResourceTestSupport.h"
 
-#include <zint.h>
+#include "FakePlatform.h"
+#include "core/DataModule.h"
+#include "labeldoc/RTFGebindeObjekt.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,10 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTransform>
 #include <QUrl>
-
-#include <memory>
 
 namespace zw::test {
 
@@ -134,74 +132,50 @@ int countOnLines(const QStringList& lines, const QString& value) {
     return std::max(fewest, 0);
 }
 
-QString rtfText(const QString& value) {
-    QString out;
-    for (const QChar c : value) {
-        const ushort u = c.unicode();
-        if (u == '\t')
-            out += QStringLiteral("\\tab ");
-        else if (u == '\n')
-            out += QStringLiteral("\n\\par ");
-        else if (u == '\\' || u == '{' || u == '}')
-            out += QLatin1Char('\\') + c;
-        else if (u <= 32)
-            out += c;
-        else
-            out += QStringLiteral("\\u%1?").arg(u);
-    }
-    return out;
-}
+namespace {
 
-QImage barcodePicture(Picture kind) {
+// The builder reads templates from the program folder and writes documents into
+// the home folder: here the resources themselves and the caller's folder.
+class BuilderFolders {
+public:
+    explicit BuilderFolders(const QString& home) {
+        m_platform.fake.program = resourcePath(QString());
+        m_dataModule.homedir = QDir(home).absolutePath() + QLatin1Char('/');
+        DataModule1 = &m_dataModule;
+    }
+    ~BuilderFolders() { DataModule1 = nullptr; }
+    BuilderFolders(const BuilderFolders&) = delete;
+    BuilderFolders& operator=(const BuilderFolders&) = delete;
+
+private:
+    ScopedFakePlatform m_platform;
+    TDataModule1 m_dataModule;
+};
+
+QString pictureValue(TRTFGebindeObjekt& builder, Picture kind) {
+    if (kind == Picture::Symbol) {
+        builder.SchreibeBildInRtf(QImage(resourcePath(QStringLiteral("KreisS.bmp"))));
+        return builder.RTFBild;
+    }
     const bool ean = kind == Picture::Ean || kind == Picture::EanTurned;
-    std::unique_ptr<zint_symbol, void (*)(zint_symbol*)> symbol(ZBarcode_Create(), ZBarcode_Delete);
-    symbol->symbology = ean ? BARCODE_EANX : BARCODE_CODE128;
-    symbol->show_hrt = 0;
-    symbol->output_options |= BARCODE_NO_QUIET_ZONES;
-    symbol->scale = 0.5f; // one pixel per module
-    symbol->height = 25;
-    const QByteArray data = (ean ? kSampleEan.left(12) : kSampleRow).toLatin1();
-    if (ZBarcode_Encode_and_Buffer(symbol.get(), reinterpret_cast<const unsigned char*>(data.constData()),
-                                   int(data.size()), 0) >= ZINT_ERROR)
-        return {};
-    QImage picture(175, 25, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    for (int y = 0; y < std::min(25, symbol->bitmap_height); ++y)
-        for (int x = 0; x < std::min(175, symbol->bitmap_width); ++x) {
-            const unsigned char* rgb = symbol->bitmap + 3 * (y * symbol->bitmap_width + x);
-            picture.setPixel(x, y, qRgb(rgb[0], rgb[1], rgb[2]));
-        }
-    if (kind == Picture::RowTurned || kind == Picture::EanTurned)
-        picture = picture.transformed(QTransform().rotate(90)); // the start of the code at the top
-    return picture;
+    const bool turned = kind == Picture::RowTurned || kind == Picture::EanTurned;
+    builder.ErstelleBarcode_EAN_Bitmap(ean ? kSampleEan : kSampleRow, ean ? bcCodeEAN13 : bcCode128C, turned ? -90 : 0);
+    builder.SchreibeBildInRtf(turned ? builder.Barcode_EAN_Image_Minus_90_Grad : builder.Barcode_EAN_Image);
+    return builder.RTFBild;
 }
 
-QString pictureGroup(const QImage& image) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QStringLiteral("{\\pict\\pngblip\\picw%1\\pich%2\\picwgoal%3\\pichgoal%4 %5}")
-        .arg(image.width())
-        .arg(image.height())
-        .arg(image.width() * 15)
-        .arg(image.height() * 15)
-        .arg(QString::fromLatin1(png.toHex().toUpper()));
-}
+} // namespace
 
-QByteArray fillTemplate(const QByteArray& rtf, const LabelKind& kind) {
-    QString doc = QString::fromLatin1(rtf);
-    for (const Placeholder& p : kind.placeholders) {
-        QString value;
-        if (p.picture == Picture::Symbol)
-            value = pictureGroup(QImage(resourcePath("KreisS.bmp")));
-        else if (p.picture != Picture::None)
-            value = pictureGroup(barcodePicture(p.picture));
-        else
-            value = rtfText(p.value);
-        doc.replace(QStringLiteral("@%1").arg(p.number, 2, 10, QLatin1Char('0')), value, Qt::CaseInsensitive);
+QString fillTemplate(const TemplateSpec& spec, const QString& folder) {
+    const BuilderFolders folders(folder);
+    TRTFGebindeObjekt builder;
+    builder.sVorlageDatei = spec.file;
+    builder.sErgebnisDatei = QFileInfo(spec.file).completeBaseName();
+    for (const Placeholder& p : spec.kind->placeholders) {
+        const QString value = p.picture == Picture::None ? p.value : pictureValue(builder, p.picture);
+        builder.AddEinWert(QStringLiteral("%1").arg(p.number, 2, 10, QLatin1Char('0')), value);
     }
-    return doc.toLatin1();
+    return builder.ErstelleRTF();
 }
 
 } // namespace zw::test

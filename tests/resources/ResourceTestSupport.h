@@ -1,13 +1,11 @@
 #pragma once
 
 // Helpers of the resource tests: the files as installed, the external tools
-// (LibreOffice, poppler, zbarimg) and templates filled the way the label
-// builder fills them.
+// (LibreOffice, poppler, zbarimg) and templates filled by the label builder.
 
 #include "LabelTemplates.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -45,15 +43,9 @@ QSizeF pdfPageSize(const QString& pdf);
 // the line's ends); a value of several lines counts where each line of it does.
 int countOnLines(const QStringList& lines, const QString& value);
 
-// A value as the label builder writes it into the document.
-QString rtfText(const QString& value);
-// A barcode bitmap as the program makes it: one pixel per module, starting at
-// the left edge of a white 175 x 25 picture (turned: 25 x 175, from the top).
-QImage barcodePicture(Picture kind);
-// An RTF picture group shown at 15 twips per pixel.
-QString pictureGroup(const QImage& image);
-
-// The template with every placeholder of its kind replaced by the sample value.
-QByteArray fillTemplate(const QByteArray& rtf, const LabelKind& kind);
+// The template filled by the label builder with its kind's sample values and
+// barcode pictures, as a label form fills it, written into `folder` under the
+// template's own base name; returns the document's path.
+QString fillTemplate(const TemplateSpec& spec, const QString& folder);
 
 } // namespace zw::test

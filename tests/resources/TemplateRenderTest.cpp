@@ -1,16 +1,13 @@
-// The templates in the real word processor: filled as the label builder fills
-// them, converted by LibreOffice, read back through poppler and a scanner.
+// The templates in the real word processor: filled by the label builder with
+// its own barcode pictures, converted by LibreOffice, read back through poppler
+// and a scanner.
 
 #include "ResourceTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
-
-#include <cmath>
 
 namespace zw::test {
 namespace {
@@ -33,15 +30,8 @@ const Rendered& renderedTemplates() {
         if (!r.error.isEmpty())
             return r;
         QStringList filled;
-        for (const TemplateSpec& t : labelTemplates()) {
-            const QString path = dir.filePath(t.file);
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly) || f.write(fillTemplate(readResource(t.file), *t.kind)) < 0) {
-                r.error = "cannot write " + path;
-                return r;
-            }
-            filled << path;
-        }
+        for (const TemplateSpec& t : labelTemplates())
+            filled << fillTemplate(t, dir.path());
         r.pdfs = convertToPdf(filled, dir.path(), &r.error);
         return r;
     }();
