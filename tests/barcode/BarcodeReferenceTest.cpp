@@ -70,6 +70,22 @@ struct ReferenceRow {
     const char* note;
 };
 
+// The characters from code `first` to code `last`, for rows that walk a whole table.
+QByteArray codes(int first, int last) {
+    QByteArray s;
+    for (int c = first; c <= last; ++c)
+        s += char(c);
+    return s;
+}
+
+// The set-C pairs from `first` to `last` ("00" to "99").
+QByteArray pairs(int first, int last) {
+    QByteArray s;
+    for (int v = first; v <= last; ++v)
+        s += QByteArray::number(v).rightJustified(2, '0');
+    return s;
+}
+
 // Wide elements: zint draws Code 39, Codabar and MSI at 2:1 and the 2 of 5 family at 3:1.
 const ReferenceRow referenceRows[] = {
     {{bcCodeEAN13, "4006381333931"}, {BARCODE_EANX, "400638133393"}, ""},
@@ -104,6 +120,13 @@ const ReferenceRow referenceRows[] = {
     {{bcCode128B, "Hello world!"}, {BARCODE_CODE128B, "Hello world!"}, ""},
     {{bcCode128B, "~`{|}abc xyz"}, {BARCODE_CODE128B, "~`{|}abc xyz"}, ""},
     {{bcCode128A, QString(QChar(1)) + "ABC"}, {BARCODE_CODE128, "\001ABC"}, "control code in set A"},
+    // Every value of the table: set C's pairs, set B's characters, set A's control codes
+    // (a control code first keeps zint in set A, whose other characters share set B's values).
+    {{bcCode128C, pairs(0, 49)}, {BARCODE_CODE128, pairs(0, 49)}, "values 0-49"},
+    {{bcCode128C, pairs(50, 99)}, {BARCODE_CODE128, pairs(50, 99)}, "values 50-99"},
+    {{bcCode128B, codes(32, 79)}, {BARCODE_CODE128B, codes(32, 79)}, "values 0-47"},
+    {{bcCode128B, codes(80, 126)}, {BARCODE_CODE128B, codes(80, 126)}, "values 48-94"},
+    {{bcCode128A, codes(0, 31)}, {BARCODE_CODE128, codes(0, 31)}, "values 64-95"},
     {{bcCodeEAN128C, "901234"}, {BARCODE_GS1_128, "[90]1234"}, "FNC1"},
     {{bcCodeEAN128C, "9012345678"}, {BARCODE_GS1_128, "[90]12345678"}, ""},
     {{bcCode39, "CODE39"}, {BARCODE_CODE39, "CODE39"}, ""},
