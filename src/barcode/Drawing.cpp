@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace zw {
@@ -57,10 +58,12 @@ public:
         m_ci = m_quarter ? int(std::round(m_c)) : 0;
     }
     QPoint operator()(QPoint p) const {
-        if (m_quarter)
-            return QPoint(barcode::toPixel(double(qint64(p.x()) * m_ci + qint64(p.y()) * m_si)),
-                          barcode::toPixel(double(-qint64(p.x()) * m_si + qint64(p.y()) * m_ci)));
-        return QPoint(roundHalfEven(p.x() * m_c + p.y() * m_s), roundHalfEven(-p.x() * m_s + p.y() * m_c));
+        // A quarter turn gives each coordinate as one of ±x and ±y; only the negated
+        // INT_MIN lies beyond the range, and the exact formula below reports that.
+        if (m_quarter && p.x() != std::numeric_limits<int>::min() && p.y() != std::numeric_limits<int>::min())
+            return QPoint(p.x() * m_ci + p.y() * m_si, -p.x() * m_si + p.y() * m_ci);
+        const double x = p.x(), y = p.y();
+        return QPoint(roundHalfEven(x * m_c + y * m_s), roundHalfEven(-x * m_s + y * m_c));
     }
 
 private:

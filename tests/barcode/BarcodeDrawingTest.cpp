@@ -233,6 +233,8 @@ TEST(BarcodeDrawing, RotationFigures) {
         EXPECT_EQ(TBarcode::RotatePoint({3, 5}, r.angle * deg), r.rotated) << r.angle;
         EXPECT_EQ(TBarcode::RotationOffset(95, 25, r.angle * deg), r.offset) << r.angle;
     }
+    // The leftmost point turns without overflowing on its way.
+    EXPECT_EQ(TBarcode::RotatePoint({INT_MIN, 0}, 60 * deg), QPoint(-1073741824, 1859775393));
 }
 
 // A canvas that records what is done to it.
