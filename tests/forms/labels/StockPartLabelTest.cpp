@@ -78,7 +78,7 @@ TEST(StockPartLabel, ChoosingAMaterialNumberFillsTheArticleAndTheDigitRow) {
     StockPart s;
     StockPartLabel& l = s.label;
     l.cmbMatnr.userTyped(QStringLiteral("12345"));
-    // "12345" begins both numbers; the later one, 1234567890, is the Part's choice.
+    // "12345" begins both numbers: the later one in the list is chosen.
     EXPECT_EQ(l.cmbMatnr.text(), QStringLiteral("1234567890"));
 
     l.cmbMatnr.userTyped(QStringLiteral("1234567"));
@@ -264,6 +264,51 @@ TEST(StockPartLabel, PrintChecksStopInOrderWithFieldAndMessage) {
         EXPECT_EQ(focused, r.printed || !r.field ? QString() : QLatin1String(r.field));
         EXPECT_EQ(s.inst.fake().openedDocuments.size(), r.printed ? 1 : 0);
         EXPECT_TRUE(s.label.builder().slWerte.isEmpty());
+    }
+}
+
+// Every input starts spoiled; each step mends the input of the check that
+// stopped the print before, so the next print must stop at the next check.
+TEST(StockPartLabel, PrintStopsAtTheFirstFailingCheckInTheFormsOrder) {
+    StockPart s;
+    StockPartLabel& l = s.label;
+    s.fillValid();
+    l.cmbMatnr.setText(QStringLiteral("123"));
+    l.edStueckzahl.setText(QStringLiteral("0"));
+    l.cmbEinheit.setText(QStringLiteral("stk"));
+    l.edHerstellerwoche.setText(QStringLiteral("54.13"));
+    l.edPruefdatum_DTP.setDate(QDate(2020, 2, 2));
+    l.edPruefer.setText(QString());
+    l.edLagerort.setText(QString());
+    l.edLiefNrKurz.setText(QString());
+    const QString dateWarning = msgText(msg::FalschesLieferdatum);
+    struct Step {
+        const char* mend; // of the input the previous print stopped at
+        std::function<void()> act;
+        QStringList messages;
+    } steps[] = {
+        {"nothing yet", [] {}, {msgText(msg::MatNrEingeben, Spelling::Ueebersetzen)}},
+        {"material number", [&] { l.cmbMatnr.setText(QStringLiteral("1234567890")); }, {msgText(msg::CheckStueck)}},
+        {"quantity", [&] { l.edStueckzahl.setText(QStringLiteral("2")); }, {msgText(msg::CheckEinheit)}},
+        {"unit", [&] { l.cmbEinheit.setText(QStringLiteral("Stk")); }, {msgText(msg::HerstellerwocheUngueltig)}},
+        {"week",
+         [&] { l.edHerstellerwoche.setText(QStringLiteral("08.13")); },
+         {dateWarning, msgText(msg::PrueferAngeben)}},
+        {"inspector",
+         [&] { l.edPruefer.setText(QStringLiteral("M. Weber")); },
+         {dateWarning, msgText(msg::LagerplatzLeer)}},
+        {"storage place",
+         [&] { l.edLagerort.setText(QStringLiteral("B-03-01")); },
+         {dateWarning, msgText(msg::ZweistelligeLiefNrNoetig)}},
+        {"short supplier number", [&] { l.edLiefNrKurz.setText(QStringLiteral("42")); }, {dateWarning}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.mend);
+        s.inst.fake().messages.clear();
+        step.act();
+        const PrintOutcome out = l.btnDruckClick();
+        EXPECT_EQ(s.inst.fake().messageTexts(), step.messages);
+        EXPECT_EQ(out.kind == PrintOutcome::Printed, &step == std::end(steps) - 1);
     }
 }
 
