@@ -40,6 +40,8 @@ QChar supp5CheckDigit(const QString& digits) {
 namespace {
 
 struct TypeInfo {
+    // The enumerator as the code names it.
+    const char* identifier;
     const char* name;
     bool digitsOnly;
     // Lower bound of Ratio, or 0 where any ratio is kept.
@@ -50,29 +52,29 @@ struct TypeInfo {
 };
 
 constexpr TypeInfo typeTable[BarcodeTypeCount] = {
-    {"2_5_interleaved", true, 2.0, false},
-    {"2_5_industrial", true, 2.0, false},
-    {"2_5_matrix", true, 2.25, false},
-    {"Code39", false, 2.0, false},
-    {"Code39 Extended", false, 2.0, false},
-    {"Code128A", false, 0, true},
-    {"Code128B", false, 0, true},
-    {"Code128C", true, 0, true},
-    {"Code93", false, 0, true},
-    {"Code93 Extended", false, 0, true},
-    {"MSI", true, 0, false},
-    {"PostNet", true, 0, false},
-    {"Codebar", false, 2.0, false},
-    {"EAN8", true, 2.0, true},
-    {"EAN13", true, 2.0, true},
-    {"UPC_A", true, 2.0, true},
-    {"UPC_E0", true, 2.0, true},
-    {"UPC_E1", true, 2.0, true},
-    {"UPC Supp2", true, 2.0, true},
-    {"UPC Supp5", true, 2.0, true},
-    {"EAN128A", false, 0, true},
-    {"EAN128B", false, 0, true},
-    {"EAN128C", true, 0, true},
+    {"bcCode_2_5_interleaved", "2_5_interleaved", true, 2.0, false},
+    {"bcCode_2_5_industrial", "2_5_industrial", true, 2.0, false},
+    {"bcCode_2_5_matrix", "2_5_matrix", true, 2.25, false},
+    {"bcCode39", "Code39", false, 2.0, false},
+    {"bcCode39Extended", "Code39 Extended", false, 2.0, false},
+    {"bcCode128A", "Code128A", false, 0, true},
+    {"bcCode128B", "Code128B", false, 0, true},
+    {"bcCode128C", "Code128C", true, 0, true},
+    {"bcCode93", "Code93", false, 0, true},
+    {"bcCode93Extended", "Code93 Extended", false, 0, true},
+    {"bcCodeMSI", "MSI", true, 0, false},
+    {"bcCodePostNet", "PostNet", true, 0, false},
+    {"bcCodeCodabar", "Codebar", false, 2.0, false},
+    {"bcCodeEAN8", "EAN8", true, 2.0, true},
+    {"bcCodeEAN13", "EAN13", true, 2.0, true},
+    {"bcCodeUPC_A", "UPC_A", true, 2.0, true},
+    {"bcCodeUPC_E0", "UPC_E0", true, 2.0, true},
+    {"bcCodeUPC_E1", "UPC_E1", true, 2.0, true},
+    {"bcCodeUPC_Supp2", "UPC Supp2", true, 2.0, true},
+    {"bcCodeUPC_Supp5", "UPC Supp5", true, 2.0, true},
+    {"bcCodeEAN128A", "EAN128A", false, 0, true},
+    {"bcCodeEAN128B", "EAN128B", false, 0, true},
+    {"bcCodeEAN128C", "EAN128C", true, 0, true},
 };
 
 bool validType(TBarcodeType t) {
@@ -257,6 +259,20 @@ QString TBarcode::DoCheckSumming(const QString& data) const {
     if (FCheckSumMethod == csmModulo10)
         return data + barcode::modulo10CheckDigit(data);
     return data;
+}
+
+QString barcodeTypeIdentifier(TBarcodeType type) {
+    return validType(type) ? QLatin1String(typeTable[type].identifier) : QString();
+}
+
+bool barcodeTypeFromIdentifier(const QString& identifier, TBarcodeType& type) {
+    for (int i = 0; i < BarcodeTypeCount; ++i) {
+        if (identifier == QLatin1String(typeTable[i].identifier)) {
+            type = TBarcodeType(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 QString TBarcode::TypeName() const {

@@ -40,6 +40,12 @@ enum TBarcodeType : int {
 };
 inline constexpr int BarcodeTypeCount = 23;
 
+// The enumerator's name of a type ("bcCodeEAN13"), as commands and logs spell it;
+// empty outside the enumeration.
+QString barcodeTypeIdentifier(TBarcodeType type);
+// The type an enumerator's name stands for; false for any other text.
+bool barcodeTypeFromIdentifier(const QString& identifier, TBarcodeType& type);
+
 enum TCheckSumMethod : int { csmNone, csmModulo10 };
 enum TBarcodeOption : int { bcoNone, bcoCode, bcoTyp, bcoBoth };
 enum TShowTextPosition : int {

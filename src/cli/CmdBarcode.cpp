@@ -23,39 +23,9 @@ const char* const kUsage =
     "  --pattern   print the bar pattern, then the text as the build left it\n"
     "  --png FILE  draw the barcode on a white picture of the barcode's size\n";
 
-constexpr const char* typeNames[BarcodeTypeCount] = {
-    "bcCode_2_5_interleaved",
-    "bcCode_2_5_industrial",
-    "bcCode_2_5_matrix",
-    "bcCode39",
-    "bcCode39Extended",
-    "bcCode128A",
-    "bcCode128B",
-    "bcCode128C",
-    "bcCode93",
-    "bcCode93Extended",
-    "bcCodeMSI",
-    "bcCodePostNet",
-    "bcCodeCodabar",
-    "bcCodeEAN8",
-    "bcCodeEAN13",
-    "bcCodeUPC_A",
-    "bcCodeUPC_E0",
-    "bcCodeUPC_E1",
-    "bcCodeUPC_Supp2",
-    "bcCodeUPC_Supp5",
-    "bcCodeEAN128A",
-    "bcCodeEAN128B",
-    "bcCodeEAN128C",
-};
-
 bool parseType(const QString& s, TBarcodeType& type) {
-    for (int i = 0; i < BarcodeTypeCount; ++i) {
-        if (s == QLatin1String(typeNames[i])) {
-            type = TBarcodeType(i);
-            return true;
-        }
-    }
+    if (barcodeTypeFromIdentifier(s, type))
+        return true;
     bool ok = false;
     const int n = s.toInt(&ok);
     if (!ok || n < 0 || n >= BarcodeTypeCount)

@@ -324,20 +324,33 @@ TEST(BarcodeEncoding, WidthIsTheSumOfElementWidths) {
     }
 }
 
-TEST(BarcodeEncoding, TypeNamesAreTheDisplayNames) {
-    const std::pair<TBarcodeType, QString> rows[] = {
-        {bcCode_2_5_interleaved, "2_5_interleaved"},
-        {bcCode39Extended, "Code39 Extended"},
-        {bcCodeCodabar, "Codebar"},
-        {bcCodeUPC_Supp2, "UPC Supp2"},
-        {bcCodeEAN128C, "EAN128C"},
-        {bcCodeEAN13, "EAN13"},
+TEST(BarcodeEncoding, TypeNamesAreTheDisplayNamesAndIdentifiers) {
+    const struct {
+        TBarcodeType type;
+        QString name;
+        QString identifier;
+    } rows[] = {
+        {bcCode_2_5_interleaved, "2_5_interleaved", "bcCode_2_5_interleaved"},
+        {bcCode39Extended, "Code39 Extended", "bcCode39Extended"},
+        {bcCodeCodabar, "Codebar", "bcCodeCodabar"},
+        {bcCodeUPC_Supp2, "UPC Supp2", "bcCodeUPC_Supp2"},
+        {bcCodeEAN128C, "EAN128C", "bcCodeEAN128C"},
+        {bcCodeEAN13, "EAN13", "bcCodeEAN13"},
     };
-    for (const auto& [type, name] : rows) {
+    for (const auto& r : rows) {
         TBarcode bc;
-        bc.setTyp(type);
-        EXPECT_EQ(bc.TypeName(), name);
+        bc.setTyp(r.type);
+        EXPECT_EQ(bc.TypeName(), r.name);
+        EXPECT_EQ(barcodeTypeIdentifier(r.type), r.identifier);
+        TBarcodeType found = bcCodeEAN8;
+        EXPECT_TRUE(barcodeTypeFromIdentifier(r.identifier, found)) << r.identifier.toStdString();
+        EXPECT_EQ(found, r.type);
     }
+    TBarcodeType untouched = bcCodeEAN8;
+    for (const char* other : {"Codebar", "bccodeean13", "", "14"})
+        EXPECT_FALSE(barcodeTypeFromIdentifier(QString::fromLatin1(other), untouched)) << other;
+    EXPECT_EQ(untouched, bcCodeEAN8);
+    EXPECT_EQ(barcodeTypeIdentifier(TBarcodeType(23)), "");
 }
 
 } // namespace
