@@ -9,11 +9,11 @@
 namespace zw {
 
 void applyDemoFill(TfrmMain& window) {
-    const QString spec = qEnvironmentVariable("ZEICHWERK_DEMO_FILL");
-    if (spec.isEmpty() || !window.frmGebindeLagerteil)
+    const QString fill = qEnvironmentVariable("ZEICHWERK_DEMO_FILL");
+    if (fill.isEmpty() || !window.frmGebindeLagerteil)
         return;
     QHash<QString, QString> values;
-    for (const QString& pair : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& pair : fill.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         if (eq > 0)
             values.insert(pair.left(eq).trimmed(), pair.mid(eq + 1));

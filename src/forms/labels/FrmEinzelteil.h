@@ -8,7 +8,8 @@ namespace zw {
 class TfrmEinzelteil : public PlaceholderForm {
     Q_OBJECT
 public:
-    explicit TfrmEinzelteil(QWidget* parent = nullptr) : PlaceholderForm({true, false, true}, parent) {}
+    explicit TfrmEinzelteil(QWidget* parent = nullptr)
+        : PlaceholderForm({.materialNumber = true, .shortSupplierNumber = false, .inert = true}, parent) {}
 };
 
 } // namespace zw

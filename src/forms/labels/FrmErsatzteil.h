@@ -8,7 +8,8 @@ namespace zw {
 class TfrmErsatzteil : public PlaceholderForm {
     Q_OBJECT
 public:
-    explicit TfrmErsatzteil(QWidget* parent = nullptr) : PlaceholderForm({true, true}, parent) {}
+    explicit TfrmErsatzteil(QWidget* parent = nullptr)
+        : PlaceholderForm({.materialNumber = true, .shortSupplierNumber = true}, parent) {}
 };
 
 } // namespace zw

@@ -8,7 +8,8 @@ namespace zw {
 class TfrmGebindeAuftragsteil : public PlaceholderForm {
     Q_OBJECT
 public:
-    explicit TfrmGebindeAuftragsteil(QWidget* parent = nullptr) : PlaceholderForm({true, true}, parent) {}
+    explicit TfrmGebindeAuftragsteil(QWidget* parent = nullptr)
+        : PlaceholderForm({.materialNumber = true, .shortSupplierNumber = true}, parent) {}
 };
 
 } // namespace zw

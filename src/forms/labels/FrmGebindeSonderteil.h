@@ -8,7 +8,8 @@ namespace zw {
 class TfrmGebindeSonderteil : public PlaceholderForm {
     Q_OBJECT
 public:
-    explicit TfrmGebindeSonderteil(QWidget* parent = nullptr) : PlaceholderForm({false, false}, parent) {}
+    explicit TfrmGebindeSonderteil(QWidget* parent = nullptr)
+        : PlaceholderForm({.materialNumber = false, .shortSupplierNumber = false}, parent) {}
 };
 
 } // namespace zw

@@ -8,7 +8,8 @@ namespace zw {
 class TfrmTypenschild : public PlaceholderForm {
     Q_OBJECT
 public:
-    explicit TfrmTypenschild(QWidget* parent = nullptr) : PlaceholderForm({true, true}, parent) {}
+    explicit TfrmTypenschild(QWidget* parent = nullptr)
+        : PlaceholderForm({.materialNumber = true, .shortSupplierNumber = true}, parent) {}
 };
 
 } // namespace zw
