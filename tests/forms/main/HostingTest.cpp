@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -119,7 +120,7 @@ TEST(Hosting, NewLabelAndLanguageChangeReachEveryForm) {
     LadeSprache(DataModule1->Sprache);
     h.w->SpracheGeaendertMain();
     EXPECT_NE(h.w->frmGebindeLagerteil->btnDruck->text(), germanPrint);
-    EXPECT_NE(h.w->tsLagerteil->parentWidget(), nullptr);
+    EXPECT_NE(h.w->Label28->text(), QStringLiteral("Zeichwerk für"));
     EXPECT_NE(h.w->PageControl1->tabText(0), QStringLiteral("Gebinde - Lagerteil"));
 }
 
