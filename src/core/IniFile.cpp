@@ -33,7 +33,9 @@ bool isEntryLine(const QString& line, QString* key, QString* value) {
     return true;
 }
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // A line break inside a value would turn the rest into further keys.
 QString singleLine(const QString& value) {
@@ -62,7 +64,9 @@ template <typename Lines> bool findSection(const Lines& lines, const QString& se
 
 } // namespace
 
-bool IniFile::exists() const { return !m_path.isEmpty() && QFileInfo(m_path).isFile(); }
+bool IniFile::exists() const {
+    return !m_path.isEmpty() && QFileInfo(m_path).isFile();
+}
 
 bool IniFile::load(Content& c) const {
     c = Content{};
@@ -98,10 +102,18 @@ void IniFile::save(const Content& c) const {
         text += l.text;
         text += l.ending;
     }
+    TextEncoding encoding = c.encoding;
+    bool byteOrderMark = c.byteOrderMark;
+    // The code page cannot hold every value (a folder named "Łódź"); rather
+    // than storing "?" the file turns UTF-8 with a mark, which reading detects.
+    if (encoding == TextEncoding::Windows1252 && !fitsWindows1252(text)) {
+        encoding = TextEncoding::Utf8;
+        byteOrderMark = true;
+    }
     QByteArray bytes;
-    if (c.byteOrderMark)
-        bytes = encodeLines({}, c.encoding, true);
-    bytes += encodeText(text, c.encoding);
+    if (byteOrderMark)
+        bytes = encodeLines({}, encoding, true);
+    bytes += encodeText(text, encoding);
     writeFileAtomically(m_path, bytes);
 }
 

@@ -9,8 +9,10 @@ namespace zw {
 
 // Key-by-key access to a settings file such as Barcode.ini. Every call opens the
 // file, reads or writes, and closes it again. A write changes or appends only
-// the key written; every other line keeps its bytes and its line end. Section
-// and key names compare without regard to letter case; values are trimmed.
+// the key written; every other line keeps its bytes and its line end (unless a
+// value needs characters beyond Windows-1252: then the file is rewritten as UTF-8
+// with a mark, every line keeping its text). Section and key names compare
+// without regard to letter case; values are trimmed.
 // An empty path stands for "no file": reads yield the defaults, writes do nothing.
 class IniFile {
 public:

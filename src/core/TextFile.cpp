@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 
 namespace zw {
@@ -14,10 +15,10 @@ namespace zw {
 namespace {
 
 // Code points of bytes 0x80..0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char encodeWindows1252Char(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -46,6 +47,11 @@ QByteArray encodeWindows1252(const QString& text) {
     for (const QChar c : text)
         *dst++ = encodeWindows1252Char(c.unicode());
     return out;
+}
+
+bool fitsWindows1252(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c == QLatin1Char('?') || encodeWindows1252Char(c.unicode()) != '?'; });
 }
 
 QString decodeBytes(const QByteArray& bytes, TextEncoding encoding) {

@@ -20,6 +20,8 @@ struct TextDocument {
 // the code page lacks are written as "?".
 QString decodeWindows1252(const QByteArray& bytes);
 QByteArray encodeWindows1252(const QString& text);
+// Whether encodeWindows1252 keeps every character of `text`.
+bool fitsWindows1252(const QString& text);
 
 QString decodeBytes(const QByteArray& bytes, TextEncoding encoding);
 QByteArray encodeText(const QString& text, TextEncoding encoding);

@@ -56,9 +56,7 @@ void TUebTextListe::Savetofile(const QString& sFile) const {
     // The code page cannot hold every text (Russian, "≤"); such a catalogue is
     // saved as UTF-8 with a mark, which loading recognises, instead of losing
     // characters to "?".
-    const bool fitsCodePage = std::all_of(lines.cbegin(), lines.cend(), [](const QString& line) {
-        return decodeWindows1252(encodeWindows1252(line)) == line;
-    });
+    const bool fitsCodePage = std::all_of(lines.cbegin(), lines.cend(), fitsWindows1252);
     if (fitsCodePage)
         writeTextFile(sFile, lines, TextEncoding::Windows1252, false);
     else

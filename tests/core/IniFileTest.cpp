@@ -1,5 +1,5 @@
-#include "core/AppError.h"
 #include "core/IniFile.h"
+#include "core/AppError.h"
 
 #include "FakePlatform.h"
 
@@ -19,7 +19,8 @@ struct IniFixture : ::testing::Test {
 };
 
 TEST_F(IniFixture, ReadsWithCaseInsensitiveNamesAndTrimmedValues) {
-    writeFile(path(), "; comment\r\n[einstellungen]\r\n  Sprache =  Englisch  \r\nArtNrPfad=\r\n[Other]\r\nSprache=x\r\n");
+    writeFile(path(),
+              "; comment\r\n[einstellungen]\r\n  Sprache =  Englisch  \r\nArtNrPfad=\r\n[Other]\r\nSprache=x\r\n");
     const IniFile ini(path());
     struct Row {
         const char* section;
@@ -27,12 +28,12 @@ TEST_F(IniFixture, ReadsWithCaseInsensitiveNamesAndTrimmedValues) {
         const char* expected;
     };
     const Row rows[] = {
-        {"Einstellungen", "Sprache", "Englisch"},   // case of section differs, blanks trimmed
-        {"EINSTELLUNGEN", "SPRACHE", "Englisch"},   // upper case
-        {"Einstellungen", "ArtNrPfad", ""},         // present but empty: not the default
-        {"Einstellungen", "Missing", "default"},    // missing key
-        {"Missing", "Sprache", "default"},          // missing section
-        {"Other", "sprache", "x"},                  // same key in another section
+        {"Einstellungen", "Sprache", "Englisch"}, // case of section differs, blanks trimmed
+        {"EINSTELLUNGEN", "SPRACHE", "Englisch"}, // upper case
+        {"Einstellungen", "ArtNrPfad", ""},       // present but empty: not the default
+        {"Einstellungen", "Missing", "default"},  // missing key
+        {"Missing", "Sprache", "default"},        // missing section
+        {"Other", "sprache", "x"},                // same key in another section
     };
     for (const Row& r : rows)
         EXPECT_EQ(ini.readString(QString::fromUtf8(r.section), QString::fromUtf8(r.key), QStringLiteral("default")),
@@ -41,7 +42,8 @@ TEST_F(IniFixture, ReadsWithCaseInsensitiveNamesAndTrimmedValues) {
 }
 
 TEST_F(IniFixture, MissingFileOrEmptyPathYieldsDefaults) {
-    EXPECT_EQ(IniFile(path()).readString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("d")), QStringLiteral("d"));
+    EXPECT_EQ(IniFile(path()).readString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("d")),
+              QStringLiteral("d"));
     IniFile none{QString()};
     EXPECT_EQ(none.readInteger(QStringLiteral("A"), QStringLiteral("b"), 7), 7);
     none.writeString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")); // does nothing, raises nothing
@@ -96,6 +98,36 @@ TEST_F(IniFixture, WriteCreatesMissingFileAndKeepsUtf8Mark) {
     EXPECT_EQ(ini.readString(QStringLiteral("a"), QStringLiteral("K"), QString()), QStringLiteral("ä"));
 }
 
+TEST_F(IniFixture, ValuesTheCodePageCannotHoldAreKeptInUtf8) {
+    struct Row {
+        const char* name;
+        QByteArray before; // "" = no file
+        const char* value;
+        QByteArray after;
+    };
+    const Row rows[] = {
+        {"fits: the file stays in the code page", "; K\xE4se\r\n[A]\r\n", "\xE2\x82\xAC 5",
+         "; K\xE4se\r\n[A]\r\nk=\x80 5\r\n"},
+        {"does not fit: the whole file turns UTF-8 with a mark", "; K\xE4se\r\n[A]\r\n",
+         "/mnt/\xC5\x81\xC3\xB3"
+         "d\xC5\xBA/",
+         "\xEF\xBB\xBF; K\xC3\xA4se\r\n[A]\r\nk=/mnt/\xC5\x81\xC3\xB3"
+         "d\xC5\xBA/\r\n"},
+        {"new file", "", "\xD0\x9F\xD1\x83\xD1\x82\xD1\x8C",
+         "\xEF\xBB\xBF[A]\r\nk=\xD0\x9F\xD1\x83\xD1\x82\xD1\x8C\r\n"},
+    };
+    for (const Row& r : rows) {
+        QFile::remove(path());
+        if (!r.before.isEmpty())
+            writeFile(path(), r.before);
+        IniFile ini(path());
+        ini.writeString(QStringLiteral("A"), QStringLiteral("k"), QString::fromUtf8(r.value));
+        EXPECT_EQ(readFile(path()), r.after) << r.name;
+        EXPECT_EQ(ini.readString(QStringLiteral("A"), QStringLiteral("k"), QString()), QString::fromUtf8(r.value))
+            << r.name;
+    }
+}
+
 TEST_F(IniFixture, EraseSectionRemovesItWithAllItsKeys) {
     writeFile(path(), "[Lagerplatz]\r\nLag0=A\r\nLag1=B\r\n[Geraetetyp]\r\nGer0=X\r\n[lagerplatz]\r\nLag9=C\r\n");
     IniFile ini(path());
@@ -118,7 +150,7 @@ TEST_F(IniFixture, BooleanTextRules) {
     };
     const Row rows[] = {
         {"true", true, false}, {"TRUE", true, false}, {"False", false, false}, {"fAlSe", false, false},
-        {"0", false, false},   {"1", true, false},    {"-3", true, false},    {"2.5", true, false},
+        {"0", false, false},   {"1", true, false},    {"-3", true, false},     {"2.5", true, false},
         {"yes", false, true},  {"", false, true},     {"wahr", false, true},
     };
     for (const Row& r : rows) {
