@@ -120,6 +120,11 @@ int runLabel(const QStringList& args, CliIo& io) {
     readFolderAndLanguage(dm, settings);
     const QString section = QStringLiteral("Einstellungen");
     LadeSprache(dm.Sprache);
+    // Without any article file every number would be "not found": say what is missing instead.
+    const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
+    if (!platform().fileExists(articleFile) &&
+        !platform().fileExists(dm.ArtikelnummerPflegePfad + QStringLiteral("open_Artikel.ini")))
+        return cmd.badInput(QStringLiteral("no article file: ") + articleFile);
     dm.LeseArtikelINI();
 
     StockPartLabel label;

@@ -137,6 +137,16 @@ TEST(CmdLabel, DocumentHoldsTheValuesOfTheCommandLine) {
         EXPECT_TRUE(rtf.contains(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1())) << value.toStdString();
 }
 
+TEST(CmdLabel, WithoutAnArticleFileExitsTwoAndNamesIt) {
+    CliInstallation c;
+    QFile::remove(c.inst.home() + QStringLiteral("Artikel.ini"));
+    const auto res = c.run({});
+    EXPECT_EQ(res.status, 2);
+    EXPECT_TRUE(res.out.isEmpty());
+    EXPECT_TRUE(res.err.contains(c.inst.home() + QStringLiteral("Artikel.ini"))) << res.err.toStdString();
+    EXPECT_FALSE(res.err.contains(catalogueText(c.inst.program(), "SpracheD.txt", 361))) << res.err.toStdString();
+}
+
 TEST(CmdLabel, AnErrorOutsideTheChecksExitsTwoWithItsMessage) {
     CliInstallation c;
     QFile::remove(c.inst.program() + QStringLiteral("VorlageLagerteil_1fach.rtf"));
