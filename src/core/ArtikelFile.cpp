@@ -207,22 +207,6 @@ QString loadText(const QString& path, TextEncoding fallback) {
     return decodeBytes(mark ? bytes.mid(mark) : bytes, probe.encoding);
 }
 
-// A line break inside a value would start a new line in the file and so could
-// add keys or whole sections; it is stored as a blank instead.
-void appendSingleLine(QString& text, const QString& value) {
-    const bool breaks = std::any_of(value.cbegin(), value.cend(),
-                                    [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); });
-    if (!breaks) {
-        text += value;
-        return;
-    }
-    QString v = value;
-    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text += v;
-}
-
 // Counts beyond this bound and beyond the file's own line count cannot come from
 // a real article file; creating that many empty articles would exhaust memory.
 constexpr qsizetype kPlausibleArticleCount = 100000;
@@ -309,7 +293,7 @@ void TDataModule1::SchreibeArtikelINI() {
         text += QStringLiteral("[TArtikel_") + QString::number(s + 1) + QLatin1Char(']') + crlf;
         for (int f = 0; f < TArtikel::FieldCount; ++f) {
             text += keyPrefixes[std::size_t(f)];
-            appendSingleLine(text, a.field(f));
+            text += lineBreaksToBlanks(a.field(f));
             text += crlf;
         }
         text += crlf;

@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace zw {
@@ -14,6 +15,16 @@ QString trimControl(const QString& s) {
     while (end > begin && s.at(end - 1).unicode() <= 32)
         --end;
     return s.mid(begin, end - begin);
+}
+
+QString lineBreaksToBlanks(const QString& s) {
+    if (std::none_of(s.cbegin(), s.cend(), [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }))
+        return s;
+    QString v = s;
+    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return v;
 }
 
 bool tryStrToInt(const QString& s, int& value) {
@@ -30,7 +41,8 @@ bool tryStrToInt(const QString& s, int& value) {
     if (i < n && s.at(i) == QLatin1Char('$')) {
         base = 16;
         ++i;
-    } else if (i + 1 < n && s.at(i) == QLatin1Char('0') && (s.at(i + 1) == QLatin1Char('x') || s.at(i + 1) == QLatin1Char('X'))) {
+    } else if (i + 1 < n && s.at(i) == QLatin1Char('0') &&
+               (s.at(i + 1) == QLatin1Char('x') || s.at(i + 1) == QLatin1Char('X'))) {
         base = 16;
         i += 2;
     }
@@ -89,6 +101,8 @@ bool strToBool(const QString& s) {
     throw AppError(QStringLiteral("'%1' is not a valid boolean value").arg(s));
 }
 
-QString boolToStr(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolToStr(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 } // namespace zw

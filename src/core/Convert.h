@@ -6,6 +6,9 @@ namespace zw {
 
 // Removes leading and trailing characters with codes up to 32.
 QString trimControl(const QString& s);
+// Each line break (CR LF, CR or LF) replaced by one blank: a value stored on
+// one line of a settings or article file must not start further keys there.
+QString lineBreaksToBlanks(const QString& s);
 
 // Text to integer as the settings and article files need it: optional leading
 // blanks, an optional sign, decimal digits, or hexadecimal after "$" or "0x".

@@ -37,15 +37,6 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A line break inside a value would turn the rest into further keys.
-QString singleLine(const QString& value) {
-    QString v = value;
-    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return v;
-}
-
 // Index range [begin, end) of the body of the first section named `section`;
 // begin is the header's index + 1. Returns false when there is no such section.
 template <typename Lines> bool findSection(const Lines& lines, const QString& section, int& header, int& end) {
@@ -172,7 +163,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         return;
     Content c;
     load(c);
-    const QString entry = key + QLatin1Char('=') + singleLine(value);
+    const QString entry = key + QLatin1Char('=') + lineBreaksToBlanks(value);
     const QString crlf = QStringLiteral("\r\n");
     auto terminateLast = [&] {
         if (!c.lines.isEmpty() && c.lines.last().ending.isEmpty())
