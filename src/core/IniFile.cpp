@@ -145,13 +145,6 @@ QStringList IniFile::readSectionValues(const QString& section) const {
     return out;
 }
 
-QStringList IniFile::readSectionKeys(const QString& section) const {
-    QStringList out;
-    for (const QString& line : readSectionValues(section))
-        out.append(line.left(line.indexOf(QLatin1Char('='))));
-    return out;
-}
-
 bool IniFile::sectionExists(const QString& section) const {
     Content c;
     int header = 0, end = 0;

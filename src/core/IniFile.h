@@ -28,7 +28,6 @@ public:
     bool readBool(const QString& section, const QString& key, bool defaultValue) const;
     // The section's entries as "key=value" lines in file order (trimmed around "=").
     QStringList readSectionValues(const QString& section) const;
-    QStringList readSectionKeys(const QString& section) const;
     bool sectionExists(const QString& section) const;
 
     // Raise AppError when the file cannot be written; the previous file then stays intact.
