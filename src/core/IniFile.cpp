@@ -1,5 +1,6 @@
 #include "core/IniFile.h"
 
+#include "core/AppError.h"
 #include "core/Convert.h"
 
 #include <QFileInfo>
@@ -155,7 +156,9 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     if (m_path.isEmpty())
         return;
     Content c;
-    load(c);
+    // Writing on after a failed read would replace the file with this one key.
+    if (!load(c) && exists())
+        throw AppError(QStringLiteral("Cannot open file \"%1\".").arg(m_path));
     const QString entry = key + QLatin1Char('=') + lineBreaksToBlanks(value);
     const QString crlf = QStringLiteral("\r\n");
     auto terminateLast = [&] {

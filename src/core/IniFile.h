@@ -30,7 +30,7 @@ public:
     QStringList readSectionValues(const QString& section) const;
     bool sectionExists(const QString& section) const;
 
-    // Raise AppError when the file cannot be written; the previous file then stays intact.
+    // Raise AppError when the file cannot be read or written; the previous file then stays intact.
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value);

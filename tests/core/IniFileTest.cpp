@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <unistd.h>
+
 using namespace zw;
 using zw::test::readFile;
 using zw::test::writeFile;
@@ -126,6 +129,35 @@ TEST_F(IniFixture, ValuesTheCodePageCannotHoldAreKeptInUtf8) {
         EXPECT_EQ(ini.readString(QStringLiteral("A"), QStringLiteral("k"), QString()), QString::fromUtf8(r.value))
             << r.name;
     }
+}
+
+TEST_F(IniFixture, WriteNeverReplacesAFileItCannotRead) {
+    const QByteArray settings = "[Einstellungen]\r\nSAPLieferantennummer=12345\r\n[Geraetetyp]\r\nGer0=Pumpe\r\n";
+    writeFile(path(), settings);
+    // Writable but not readable; root reads everything, so as root the write
+    // runs as "nobody", who then owns the file.
+    constexpr uid_t nobody = 65534;
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(QFile::encodeName(path()).constData(), nobody, nobody), 0);
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+    }
+    QFile::setPermissions(path(), QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
+                std::_Exit(3);
+            int status = 1;
+            try {
+                IniFile(path()).writeString(QStringLiteral("Proxy"), QStringLiteral("name"), QStringLiteral("p"));
+            } catch (const AppError&) {
+                status = 0;
+            }
+            std::_Exit(status);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << "the write must fail";
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(readFile(path()), settings);
 }
 
 TEST_F(IniFixture, EraseSectionRemovesItWithAllItsKeys) {
