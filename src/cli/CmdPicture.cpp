@@ -15,14 +15,8 @@ const char* const kUsage =
     "(175 x 25 pixels, or 25 x 175 at -90 degrees).\n"
     "  --type   barcode type: its name (bcCode128C, Code128C, bcCodeEAN13, EAN13, ...) or number 0-22\n";
 
-QString comparable(QString name) {
-    name.remove(QLatin1Char(' '));
-    name.remove(QLatin1Char('_'));
-    return name.toLower();
-}
-
-// Matches the component's own display names, with or without the enumeration's
-// "bc"/"bcCode" prefix, or the type's number.
+// The enumeration's name (bcCodeCodabar), the type's display name (Code128C,
+// letter case and blanks aside) or its number.
 bool parseType(const QString& s, TBarcodeType& type) {
     bool isNumber = false;
     const int n = s.toInt(&isNumber);
@@ -32,14 +26,13 @@ bool parseType(const QString& s, TBarcodeType& type) {
         type = TBarcodeType(n);
         return true;
     }
-    QStringList candidates{comparable(s)};
-    for (const char* prefix : {"bccode", "bc"})
-        if (candidates.first().startsWith(QLatin1String(prefix)))
-            candidates.append(candidates.first().mid(qsizetype(qstrlen(prefix))));
+    if (barcodeTypeFromIdentifier(s, type))
+        return true;
+    auto comparable = [](QString name) { return name.remove(QLatin1Char(' ')).remove(QLatin1Char('_')).toLower(); };
     TBarcode probe;
     for (int i = 0; i < BarcodeTypeCount; ++i) {
         probe.setTyp(TBarcodeType(i));
-        if (candidates.contains(comparable(probe.TypeName()))) {
+        if (comparable(probe.TypeName()) == comparable(s)) {
             type = TBarcodeType(i);
             return true;
         }

@@ -64,6 +64,9 @@ TEST(CliPicture, PrintsTheGroupOfTheLabelsBarcodePicture) {
     builder.ErstelleBarcode_EAN_Bitmap("123456710830212345", bcCode128C, -90);
     builder.SchreibeBildInRtf(builder.Barcode_EAN_Image_Minus_90_Grad);
     const QString rotatedRow = builder.RTFBild + "\n";
+    builder.ErstelleBarcode_EAN_Bitmap("123", bcCodeCodabar, 0);
+    builder.SchreibeBildInRtf(builder.Barcode_EAN_Image);
+    const QString codabar = builder.RTFBild + "\n";
     struct Row {
         QStringList args;
         int status;
@@ -75,6 +78,7 @@ TEST(CliPicture, PrintsTheGroupOfTheLabelsBarcodePicture) {
         {{"--type", "14", "--text", "4006381333931"}, 0, ean},
         {{"--type", "bcCode128C", "--text", "123456710830212345", "--angle", "-90"}, 0, rotatedRow},
         {{"--type", "code128c", "--text", "123456710830212345", "--angle", "-90"}, 0, rotatedRow},
+        {{"--type", "bcCodeCodabar", "--text", "123"}, 0, codabar}, // display name "Codebar"
         {{"--type", "bcCodeEAN99", "--text", "1"}, 2, ""},
         {{"--type", "23", "--text", "1"}, 2, ""},
         {{"--type", "bcCode128C", "--text", "1", "--angle", "90"}, 2, ""},
