@@ -23,8 +23,11 @@ sed -i "s|@DEMO_ARTICLES@|$PWD/$DEMO/articles/|" "$DEMO/program/Barcode.ini"
 
 export HOME="$PWD/$DEMO/home"
 export XDG_DOCUMENTS_DIR="$HOME/Documents"
+# Started from its own folder, as a desktop shortcut does: the first texts
+# (before the configured language is loaded) come from the current folder.
+cd "$DEMO/program"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: starting under Xvfb"
-    exec xvfb-run -a "$DEMO/program/zeichwerk" "$@"
+    exec xvfb-run -a ./zeichwerk "$@"
 fi
-exec "$DEMO/program/zeichwerk" "$@"
+exec ./zeichwerk "$@"
