@@ -299,7 +299,9 @@ void TDataModule1::SchreibeArtikelINI() {
         text += crlf;
     }
     slSorted.clear();
-    writeFileAtomically(path, text.toUtf8());
+    // Another workstation may take the file as its working copy while this one
+    // writes; a new Artikel.ini beside it would strand that workstation's edits.
+    replaceFileAtomically(path, text.toUtf8(), [&] { return platform().fileExists(path); });
 }
 
 } // namespace zw

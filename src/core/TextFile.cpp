@@ -183,7 +183,7 @@ QByteArray encodeLines(const QStringList& lines, TextEncoding encoding, bool byt
     return out;
 }
 
-void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, const std::function<bool()>& stillThere) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
@@ -192,8 +192,18 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
         f.cancelWriting();
         throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
     }
+    if (stillThere && !stillThere()) {
+        f.cancelWriting();
+        f.commit(); // removes the temporary file
+        return false;
+    }
     if (!f.commit())
         throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));
+    return true;
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    replaceFileAtomically(path, bytes, {});
 }
 
 void writeTextFile(const QString& path, const QStringList& lines, TextEncoding encoding, bool byteOrderMark) {

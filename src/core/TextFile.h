@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace zw {
 
 // Windows-1252 is the "8-bit system code page" of the installations whose files we read.
@@ -46,6 +48,10 @@ QByteArray encodeLines(const QStringList& lines, TextEncoding encoding, bool byt
 // the same folder, which is renamed over the target only when complete. A failure
 // raises AppError and leaves the previous file untouched.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
+// The same for a file that may only be replaced, never created: `stillThere`
+// is asked once the bytes are written, right before the rename. When it answers
+// false the temporary file is dropped and nothing is written (false returned).
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, const std::function<bool()>& stillThere);
 void writeTextFile(const QString& path, const QStringList& lines, TextEncoding encoding, bool byteOrderMark);
 
 } // namespace zw

@@ -272,6 +272,26 @@ TEST(ArtikelFile, WorkingCopyIsReadButNeverWritten) {
     }
 }
 
+TEST(ArtikelFile, FileTakenAsWorkingCopyDuringTheWriteIsNotRecreated) {
+    ArticleFolder f;
+    const QByteArray before = "\xEF\xBB\xBF[Anzahl]\r\nAnzahl=0\r\n\r\n";
+    writeFile(f.articleFile(), before);
+    const QString workingCopy = f.folder + QStringLiteral("open_Artikel.ini");
+    // Another workstation opens its editor after the write has begun: the
+    // second look at the article file finds it moved to the working copy.
+    int looks = 0;
+    f.platform->beforeFileExists = [&](const QString& path) {
+        if (path == f.articleFile() && ++looks == 2)
+            QFile::rename(path, workingCopy);
+    };
+    f.list().Add(article(QStringLiteral("1234567"), QStringLiteral("neu")));
+    f.dm->SchreibeArtikelINI();
+
+    EXPECT_EQ(QDir(f.folder).entryList(QDir::Files), QStringList(QStringLiteral("open_Artikel.ini")))
+        << "no new Artikel.ini beside the working copy, no temporary file";
+    EXPECT_EQ(readFile(workingCopy), before);
+}
+
 TEST(ArtikelFile, EditorsWorkingCopyIsReadAndWrittenAsTheCurrentFile) {
     ArticleFolder f;
     f.dm->sAktArtikelliste = QStringLiteral("open_Artikel.ini");

@@ -8,6 +8,12 @@
 
 namespace zw::test {
 
+bool FakePlatform::fileExists(const QString& path) {
+    if (beforeFileExists)
+        beforeFileExists(path);
+    return QtPlatform::fileExists(path);
+}
+
 bool FakePlatform::deleteFile(const QString& path) {
     if (heldFiles.contains(path))
         return false;
@@ -62,9 +68,13 @@ ScopedFakePlatform::ScopedFakePlatform() {
     setPlatform(&fake);
 }
 
-ScopedFakePlatform::~ScopedFakePlatform() { setPlatform(nullptr); }
+ScopedFakePlatform::~ScopedFakePlatform() {
+    setPlatform(nullptr);
+}
 
-QString ScopedFakePlatform::root() const { return withTrailingSlash(m_dir.path()); }
+QString ScopedFakePlatform::root() const {
+    return withTrailingSlash(m_dir.path());
+}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());

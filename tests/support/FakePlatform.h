@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace zw::test {
 
 // A platform for tests: real files, but folders, clock, network state, shell
@@ -43,10 +45,14 @@ public:
 
     // Files that cannot be deleted (held open by another program).
     QSet<QString> heldFiles;
+    // Runs before each fileExists answer: lets a test act as another
+    // workstation (move a file away) at the moment the program looks.
+    std::function<void(const QString& path)> beforeFileExists;
 
     QString documentsFolder() override { return documents; }
     QString programFolder() override { return program; }
     QString currentFolder() override { return current; }
+    bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;
     bool openDocument(const QString& path) override;
     bool openWith(const QString& path) override;
