@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QHash>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -204,6 +205,14 @@ QString loadText(const QString& path, TextEncoding fallback) {
         throw AppError(QStringLiteral("Cannot open file \"%1\".").arg(path));
     const TextDocument probe = decodeTextFile(bytes.left(3), fallback);
     const qsizetype mark = !probe.byteOrderMark ? 0 : (probe.encoding == TextEncoding::Utf8 ? 3 : 2);
+    if (!probe.byteOrderMark && probe.encoding == TextEncoding::Utf8) {
+        // A file without a mark that is no valid UTF-8 was written in the code
+        // page by an older tool; decoding it as UTF-8 would turn its umlauts into
+        // replacement characters, and the next write would make that permanent.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QString text = utf8.decode(bytes);
+        return utf8.hasError() ? decodeWindows1252(bytes) : text;
+    }
     return decodeBytes(mark ? bytes.mid(mark) : bytes, probe.encoding);
 }
 
