@@ -73,8 +73,8 @@ int runFill(const QStringList& args, CliIo& io) {
     }
     for (const QString& b : parser.values(barcodeOption)) {
         Entry e;
-        QString spec;
-        const QStringList parts = splitEntry(b, e.number, spec) ? spec.split(QLatin1Char(':')) : QStringList();
+        QString barcode;
+        const QStringList parts = splitEntry(b, e.number, barcode) ? barcode.split(QLatin1Char(':')) : QStringList();
         if (parts.size() < 2 || parts.size() > 3)
             return cmd.badInput(QStringLiteral("--barcode '%1' is not NN=TYPE:TEXT[:ANGLE]").arg(b));
         e.value = barcodePictureGroup(parts[0], parts[1], parts.value(2));

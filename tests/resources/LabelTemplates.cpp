@@ -107,7 +107,7 @@ std::vector<Placeholder> sparePart(Picture ean, Picture row) {
 
 } // namespace
 
-const std::vector<TemplateSpec>& labelTemplates() {
+const std::vector<TemplateCase>& labelTemplates() {
     static const LabelKind lager = lagerteil();
     static const LabelKind auftrag = auftragsteil();
     static const LabelKind sonder = sonderteil();
@@ -123,7 +123,7 @@ const std::vector<TemplateSpec>& labelTemplates() {
     // Container and carton labels are A6 landscape, four to an A4 sheet; bag
     // labels 105 x 74.25 mm, four to A5 and eight to A4; type plates keep their
     // size on the smallest sheet that holds four.
-    static const std::vector<TemplateSpec> all = {
+    static const std::vector<TemplateCase> all = {
         {"VorlageLagerteil_1fach.rtf", &lager, 1, 1, 148, 105},
         {"VorlageLagerteil_4fach.rtf", &lager, 2, 2, 297, 210},
         {"VorlageAuftragsteil_1fach.rtf", &auftrag, 1, 1, 148, 105},

@@ -26,7 +26,7 @@ struct LabelKind {
     QStringList staticTexts; // printed on every label of the kind
 };
 
-struct TemplateSpec {
+struct TemplateCase {
     QString file;
     const LabelKind* kind;
     int columns;
@@ -40,6 +40,6 @@ struct TemplateSpec {
 inline const QString kSampleRow = QStringLiteral("123456710830212345");
 inline const QString kSampleEan = QStringLiteral("4012345678901");
 
-const std::vector<TemplateSpec>& labelTemplates();
+const std::vector<TemplateCase>& labelTemplates();
 
 } // namespace zw::test

@@ -166,12 +166,12 @@ QString pictureValue(TRTFGebindeObjekt& builder, Picture kind) {
 
 } // namespace
 
-QString fillTemplate(const TemplateSpec& spec, const QString& folder) {
+QString fillTemplate(const TemplateCase& layout, const QString& folder) {
     const BuilderFolders folders(folder);
     TRTFGebindeObjekt builder;
-    builder.sVorlageDatei = spec.file;
-    builder.sErgebnisDatei = QFileInfo(spec.file).completeBaseName();
-    for (const Placeholder& p : spec.kind->placeholders) {
+    builder.sVorlageDatei = layout.file;
+    builder.sErgebnisDatei = QFileInfo(layout.file).completeBaseName();
+    for (const Placeholder& p : layout.kind->placeholders) {
         const QString value = p.picture == Picture::None ? p.value : pictureValue(builder, p.picture);
         builder.AddEinWert(QStringLiteral("%1").arg(p.number, 2, 10, QLatin1Char('0')), value);
     }

@@ -46,6 +46,6 @@ int countOnLines(const QStringList& lines, const QString& value);
 // The template filled by the label builder with its kind's sample values and
 // barcode pictures, as a label form fills it, written into `folder` under the
 // template's own base name; returns the document's path.
-QString fillTemplate(const TemplateSpec& spec, const QString& folder);
+QString fillTemplate(const TemplateCase& layout, const QString& folder);
 
 } // namespace zw::test

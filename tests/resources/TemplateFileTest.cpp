@@ -38,7 +38,7 @@ int twips(double mm) {
 }
 
 TEST(LabelTemplates, AreWellFormedRtfOnTheirPaper) {
-    for (const TemplateSpec& t : labelTemplates()) {
+    for (const TemplateCase& t : labelTemplates()) {
         SCOPED_TRACE(t.file.toStdString());
         const QByteArray rtf = readResource(t.file);
         ASSERT_FALSE(rtf.isEmpty()) << "missing or empty";
@@ -57,7 +57,7 @@ TEST(LabelTemplates, AreWellFormedRtfOnTheirPaper) {
 }
 
 TEST(LabelTemplates, HoldEachPlaceholderOfTheirKindUnbrokenOncePerLabel) {
-    for (const TemplateSpec& t : labelTemplates()) {
+    for (const TemplateCase& t : labelTemplates()) {
         SCOPED_TRACE(t.file.toStdString());
         const QByteArray rtf = readResource(t.file);
         ASSERT_FALSE(rtf.isEmpty()) << "missing or empty";

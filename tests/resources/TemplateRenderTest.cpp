@@ -30,7 +30,7 @@ const Rendered& renderedTemplates() {
         if (!r.error.isEmpty())
             return r;
         QStringList filled;
-        for (const TemplateSpec& t : labelTemplates())
+        for (const TemplateCase& t : labelTemplates())
             filled << fillTemplate(t, dir.path());
         r.pdfs = convertToPdf(filled, dir.path(), &r.error);
         return r;
@@ -42,7 +42,7 @@ TEST(LabelTemplates, PrintEveryValueOnOnePageOfTheirSize) {
     const Rendered& rendered = renderedTemplates();
     ASSERT_EQ(rendered.error.toStdString(), "");
     for (size_t i = 0; i < labelTemplates().size(); ++i) {
-        const TemplateSpec& t = labelTemplates()[i];
+        const TemplateCase& t = labelTemplates()[i];
         const QString& pdf = rendered.pdfs[i];
         SCOPED_TRACE(t.file.toStdString());
         EXPECT_EQ(pdfPages(pdf), 1) << "a label sheet must not spill onto a second page";
@@ -71,7 +71,7 @@ TEST(LabelTemplates, BarcodesScanOnEveryLabelOfTheSheet) {
     constexpr int dpi = 600;
     QTemporaryDir tiles;
     for (size_t i = 0; i < labelTemplates().size(); ++i) {
-        const TemplateSpec& t = labelTemplates()[i];
+        const TemplateCase& t = labelTemplates()[i];
         QStringList expected;
         for (const Placeholder& p : t.kind->placeholders) {
             if (p.picture == Picture::Row || p.picture == Picture::RowTurned)
