@@ -49,9 +49,9 @@ public:
     // Raises AppError "Nr muss 2 Stellig sein" unless sNr has two characters.
     void AddEinWert(const QString& sNr, const QString& sText);
     // Fills the template, writes the document into the home folder and opens it;
-    // falls back to the open-with choice. The value list is empty afterwards,
-    // also when an error is raised.
-    void ErstelleRTFundOffneDiese();
+    // falls back to the open-with choice; returns the document's path. The value
+    // list is empty afterwards, also when an error is raised.
+    QString ErstelleRTFundOffneDiese();
     // The filling and writing of ErstelleRTFundOffneDiese without the opening:
     // returns the path of the written document. Empties the value list in every case.
     QString ErstelleRTF();

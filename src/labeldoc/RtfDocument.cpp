@@ -186,10 +186,11 @@ QString TRTFGebindeObjekt::ErstelleRTF() {
     return output;
 }
 
-void TRTFGebindeObjekt::ErstelleRTFundOffneDiese() {
+QString TRTFGebindeObjekt::ErstelleRTFundOffneDiese() {
     const QString output = ErstelleRTF();
     if (!platform().openDocument(output))
         OpenWithDialog(output);
+    return output;
 }
 
 void TRTFGebindeObjekt::OpenWithDialog(const QString& AFileName) {

@@ -67,9 +67,8 @@ PrintOutcome LabelLogic::produceDocument(const std::function<void()>& addValues)
     try {
         addValues();
         PrintOutcome out;
-        out.document = GebindeObjekt->ErstelleRTF();
+        out.document = GebindeObjekt->ErstelleRTFundOffneDiese();
         out.kind = PrintOutcome::Printed;
-        openDocument(out.document);
         return out;
     } catch (...) {
         GebindeObjekt->slWerte.clear();
@@ -88,11 +87,6 @@ QString LabelLogic::pictureFileValue(const QString& fileName) {
     if (!platform().fileExists(path) || !picture.load(path))
         throw AppError(QStringLiteral("Cannot open file \"%1\".").arg(path));
     return pictureValue(picture);
-}
-
-void LabelLogic::openDocument(const QString& path) {
-    if (!platform().openDocument(path))
-        TRTFGebindeObjekt::OpenWithDialog(path);
 }
 
 QString LabelLogic::designationLine1(const QString& text, int limit, int cut) {

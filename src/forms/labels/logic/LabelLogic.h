@@ -63,9 +63,6 @@ protected:
     // raised on the way leaves the builder's value list empty, so the next print
     // starts clean, and goes on to the caller.
     PrintOutcome produceDocument(const std::function<void()>& addValues);
-    // Hands the written document to the desktop, with the open-with choice as
-    // the fallback (ErstelleRTFundOffneDiese in two steps, to learn the path).
-    static void openDocument(const QString& path);
     // The RTF picture group of `picture`, as the value of a picture placeholder.
     QString pictureValue(const QImage& picture);
     // The picture group of a picture file in the program folder.
