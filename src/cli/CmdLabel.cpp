@@ -85,12 +85,11 @@ int runLabel(const QStringList& args, CliIo& io) {
         if (!parser.isSet(*required))
             return cmd.badInput(QStringLiteral("--%1 is missing").arg(required->names().first()));
     }
-    const QString programFolder = existingFolder(parser.value(programOption));
-    if (programFolder.isEmpty())
-        return cmd.badInput(QStringLiteral("program folder not found: ") + parser.value(programOption));
-    const QString home = existingFolder(parser.value(homeOption));
-    if (home.isEmpty())
-        return cmd.badInput(QStringLiteral("home folder not found: ") + parser.value(homeOption));
+    QString programFolder, home;
+    if (const int status =
+            resolveInstallationFolders(cmd, parser.value(programOption), parser.value(homeOption), programFolder, home);
+        status != GoOn)
+        return status;
     const QString copies = parser.isSet(copiesOption) ? parser.value(copiesOption) : QStringLiteral("1");
     if (copies != QLatin1String("1") && copies != QLatin1String("4"))
         return cmd.badInput(QStringLiteral("--copies must be 1 or 4"));
@@ -114,17 +113,11 @@ int runLabel(const QStringList& args, CliIo& io) {
     TDataModule1 dm;
     ScopedDataModule dataModuleScope(&dm);
 
-    // The settings as the start-up reads them: the program folder's Barcode.ini.
-    dm.homedir = home;
-    const IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
-    readFolderAndLanguage(dm, settings);
+    const IniFile settings = readInstallationSettings(dm, home);
     const QString section = QStringLiteral("Einstellungen");
     LadeSprache(dm.Sprache);
-    // Without any article file every number would be "not found": say what is missing instead.
-    const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
-    if (!platform().fileExists(articleFile) &&
-        !platform().fileExists(dm.ArtikelnummerPflegePfad + QStringLiteral("open_Artikel.ini")))
-        return cmd.badInput(QStringLiteral("no article file: ") + articleFile);
+    if (const int status = requireArticleFile(cmd, dm); status != GoOn)
+        return status;
     dm.LeseArtikelINI();
 
     StockPartLabel label;

@@ -55,12 +55,11 @@ int runUpdateArticles(const QStringList& args, CliIo& io) {
     if (!parser.positionalArguments().isEmpty() || !parser.isSet(programOption) || !parser.isSet(homeOption)) {
         return cmd.usageError();
     }
-    const QString programFolder = existingFolder(parser.value(programOption));
-    if (programFolder.isEmpty())
-        return cmd.badInput(QStringLiteral("program folder not found: ") + parser.value(programOption));
-    const QString home = existingFolder(parser.value(homeOption));
-    if (home.isEmpty())
-        return cmd.badInput(QStringLiteral("home folder not found: ") + parser.value(homeOption));
+    QString programFolder, home;
+    if (const int status =
+            resolveInstallationFolders(cmd, parser.value(programOption), parser.value(homeOption), programFolder, home);
+        status != GoOn)
+        return status;
 
     ConsolePlatform console(io.err);
     console.programFolderOverride = programFolder;
@@ -68,18 +67,13 @@ int runUpdateArticles(const QStringList& args, CliIo& io) {
     TDataModule1 dm;
     ScopedDataModule dataModuleScope(&dm);
 
-    // The settings as the start-up reads them: the program folder's Barcode.ini.
-    dm.homedir = home;
-    const IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
-    readFolderAndLanguage(dm, settings);
+    const IniFile settings = readInstallationSettings(dm, home);
     dm.schreibeLog = settings.readBool(QStringLiteral("Einstellungen"), QStringLiteral("Logger"), false);
     dm.writeLog(QStringLiteral("~ ART.NR PATH: ") + dm.ArtikelnummerPflegePfad);
 
-    const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
-    const QString workingCopy = dm.ArtikelnummerPflegePfad + QStringLiteral("open_Artikel.ini");
-    const bool inUse = !platform().fileExists(articleFile);
-    if (inUse && !platform().fileExists(workingCopy))
-        return cmd.badInput(QStringLiteral("no article file: ") + articleFile);
+    if (const int status = requireArticleFile(cmd, dm); status != GoOn)
+        return status;
+    const bool inUse = !platform().fileExists(dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste);
 
     dm.writeLog(QStringLiteral("~ READ DATASETS:"));
     dm.LeseArtikelINI();

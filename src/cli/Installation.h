@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Commands.h"
 #include "cli/ConsolePlatform.h"
 #include "core/DataModule.h"
 #include "core/IniFile.h"
@@ -27,6 +28,38 @@ inline void readFolderAndLanguage(TDataModule1& dm, const IniFile& settings) {
     dm.ArtikelnummerPflegePfad = withTrailingSlash(dm.ArtikelnummerPflegePfad);
     const QString language = settings.readString(section, QStringLiteral("Sprache"), QStringLiteral("Deutsch"));
     dm.Sprache = language == QLatin1String("Englisch") ? QStringLiteral("GB") : QStringLiteral("D");
+}
+
+// The program and home folders the command line names, as absolute paths with
+// a trailing "/"; reports the first that does not exist. Returns GoOn or the exit status.
+inline int resolveInstallationFolders(CommandOptions& cmd, const QString& programArg, const QString& homeArg,
+                                      QString& programFolder, QString& homeFolder) {
+    programFolder = existingFolder(programArg);
+    if (programFolder.isEmpty())
+        return cmd.badInput(QStringLiteral("program folder not found: ") + programArg);
+    homeFolder = existingFolder(homeArg);
+    if (homeFolder.isEmpty())
+        return cmd.badInput(QStringLiteral("home folder not found: ") + homeArg);
+    return GoOn;
+}
+
+// Sets up `dm` as the start-up does from the program folder's Barcode.ini, with
+// `home` as the home folder; returns that settings file.
+inline IniFile readInstallationSettings(TDataModule1& dm, const QString& home) {
+    dm.homedir = home;
+    IniFile settings(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
+    readFolderAndLanguage(dm, settings);
+    return settings;
+}
+
+// Without any article file every material number would be "not found", and a
+// merge would have nothing to write: say what is missing. Returns GoOn or the exit status.
+inline int requireArticleFile(CommandOptions& cmd, const TDataModule1& dm) {
+    const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
+    if (!platform().fileExists(articleFile) &&
+        !platform().fileExists(dm.ArtikelnummerPflegePfad + QStringLiteral("open_Artikel.ini")))
+        return cmd.badInput(QStringLiteral("no article file: ") + articleFile);
+    return GoOn;
 }
 
 } // namespace zw::cli
