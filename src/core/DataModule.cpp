@@ -16,9 +16,13 @@ TDataModule1* DataModule1 = nullptr;
 // unconfigured installation fails its download instead of asking a stranger.
 const char* const TDataModule1::DefaultDownloadServer = "download.zeichwerk.invalid";
 
-TDataModule1::TDataModule1() { DataModuleCreate(); }
+TDataModule1::TDataModule1() {
+    DataModuleCreate();
+}
 
-TDataModule1::~TDataModule1() { DataModuleDestroy(); }
+TDataModule1::~TDataModule1() {
+    DataModuleDestroy();
+}
 
 void TDataModule1::DataModuleCreate() {
     myDaten.ArtikelListe.Clear();
@@ -65,7 +69,9 @@ QString TDataModule1::GibPfadToInstallationsOrdner(const QString& s) const {
     return platform().fileExists(path) ? path : QString();
 }
 
-QString TDataModule1::SaveToEigeneDateien(const QString& s) const { return ArtikelnummerPflegePfad + s; }
+QString TDataModule1::SaveToEigeneDateien(const QString& s) const {
+    return ArtikelnummerPflegePfad + s;
+}
 
 void TDataModule1::writeLog(const QString& s) {
     const QDateTime t = platform().now();

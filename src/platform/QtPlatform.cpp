@@ -22,9 +22,15 @@ QtPlatform& defaultPlatform() {
 Platform* g_platform = nullptr;
 } // namespace
 
-Platform& platform() { return g_platform ? *g_platform : defaultPlatform(); }
-void setPlatform(Platform* p) { g_platform = p; }
-Platform* installedPlatform() { return g_platform; }
+Platform& platform() {
+    return g_platform ? *g_platform : defaultPlatform();
+}
+void setPlatform(Platform* p) {
+    g_platform = p;
+}
+Platform* installedPlatform() {
+    return g_platform;
+}
 
 QString withTrailingSlash(const QString& path) {
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')))
@@ -45,7 +51,9 @@ QString QtPlatform::programFolder() {
     return withTrailingSlash(dir);
 }
 
-QString QtPlatform::currentFolder() { return withTrailingSlash(QDir::currentPath()); }
+QString QtPlatform::currentFolder() {
+    return withTrailingSlash(QDir::currentPath());
+}
 
 bool QtPlatform::fileExists(const QString& path) {
     if (path.isEmpty())
@@ -54,7 +62,9 @@ bool QtPlatform::fileExists(const QString& path) {
     return fi.exists() && !fi.isDir();
 }
 
-bool QtPlatform::deleteFile(const QString& path) { return QFile::remove(path); }
+bool QtPlatform::deleteFile(const QString& path) {
+    return QFile::remove(path);
+}
 
 bool QtPlatform::moveFileNoOverwrite(const QString& from, const QString& to) {
     // QFile::rename refuses an existing target, but checking first keeps the
@@ -64,13 +74,17 @@ bool QtPlatform::moveFileNoOverwrite(const QString& from, const QString& to) {
     return QFile::rename(from, to);
 }
 
-bool QtPlatform::createFolder(const QString& path) { return QDir().mkpath(path); }
+bool QtPlatform::createFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
 
 bool QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtPlatform::openWith(const QString&) { return false; }
+bool QtPlatform::openWith(const QString&) {
+    return false;
+}
 
 MessageAnswer QtPlatform::showMessage(MessageIcon, MessageButtons buttons, const QString& caption,
                                       const QString& text) {
@@ -78,9 +92,13 @@ MessageAnswer QtPlatform::showMessage(MessageIcon, MessageButtons buttons, const
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-QString QtPlatform::chooseFolder(const QString&, const QString&) { return {}; }
+QString QtPlatform::chooseFolder(const QString&, const QString&) {
+    return {};
+}
 
-bool QtPlatform::inputBox(const QString&, const QString&, QString&) { return false; }
+bool QtPlatform::inputBox(const QString&, const QString&, QString&) {
+    return false;
+}
 
 bool QtPlatform::isConnected() {
     // Without a backend (no D-Bus, no NetworkManager) the state is unknown:

@@ -9,8 +9,8 @@
 namespace zw {
 
 bool WidgetPlatform::openWith(const QString& path) {
-    const QString program = QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                                         QStringLiteral("Öffnen mit"), QStringLiteral("/usr/bin"));
+    const QString program = QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Öffnen mit"),
+                                                         QStringLiteral("/usr/bin"));
     if (program.isEmpty())
         return false;
     return QProcess::startDetached(program, {path});

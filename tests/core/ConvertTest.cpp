@@ -1,5 +1,5 @@
-#include "core/AppError.h"
 #include "core/Convert.h"
+#include "core/AppError.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,22 @@ TEST(Convert, IntegerText) {
         int value;
     };
     const Row rows[] = {
-        {"0", true, 0},       {"00", true, 0},      {"42", true, 42},     {"-7", true, -7},       {"+7", true, 7},
-        {"  12", true, 12},   {"$1F", true, 31},    {"0x10", true, 16},   {"2147483647", true, 2147483647},
-        {"-2147483648", true, int(-2147483648LL)},  {"2147483648", false, 0}, {"12 ", false, 0},
-        {"1x", false, 0},     {"", false, 0},       {"-", false, 0},      {"1.5", false, 0},
+        {"0", true, 0},
+        {"00", true, 0},
+        {"42", true, 42},
+        {"-7", true, -7},
+        {"+7", true, 7},
+        {"  12", true, 12},
+        {"$1F", true, 31},
+        {"0x10", true, 16},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, int(-2147483648LL)},
+        {"2147483648", false, 0},
+        {"12 ", false, 0},
+        {"1x", false, 0},
+        {"", false, 0},
+        {"-", false, 0},
+        {"1.5", false, 0},
     };
     for (const Row& r : rows) {
         int v = -99;

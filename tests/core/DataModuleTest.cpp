@@ -1,5 +1,5 @@
-#include "core/AppError.h"
 #include "core/DataModule.h"
+#include "core/AppError.h"
 
 #include "FakePlatform.h"
 
@@ -60,7 +60,8 @@ TEST(DataModule, FolderFunctions) {
     EXPECT_EQ(dm.GibPfadToEigeneDateien(QStringLiteral("Barcode.ini")), p->program + QStringLiteral("Barcode.ini"));
 
     writeFile(p->program + QStringLiteral("Barcode.ini"), "");
-    EXPECT_EQ(dm.GibPfadToInstallationsOrdner(QStringLiteral("Barcode.ini")), p->program + QStringLiteral("Barcode.ini"));
+    EXPECT_EQ(dm.GibPfadToInstallationsOrdner(QStringLiteral("Barcode.ini")),
+              p->program + QStringLiteral("Barcode.ini"));
     EXPECT_EQ(dm.GibPfadToEigeneDateien(QStringLiteral("Barcode.ini")), p->program + QStringLiteral("Barcode.ini"));
 
     writeFile(home + QStringLiteral("Barcode.ini"), "");
@@ -86,12 +87,14 @@ TEST(DataModule, DownloadPathsUseTheConfiguredServer) {
     ScopedFakePlatform p;
     {
         TDataModule1 dm;
-        EXPECT_EQ(dm.EAN_Download_Pfad, QStringLiteral("http://download.zeichwerk.invalid/_download/artikel_ean_liste.txt"));
+        EXPECT_EQ(dm.EAN_Download_Pfad,
+                  QStringLiteral("http://download.zeichwerk.invalid/_download/artikel_ean_liste.txt"));
     }
     writeFile(p->program + QStringLiteral("Barcode.ini"), "[Einstellungen]\r\nDownloadServer=127.0.0.1:8123\r\n");
     TDataModule1 dm;
     EXPECT_EQ(dm.EAN_Download_Pfad, QStringLiteral("http://127.0.0.1:8123/_download/artikel_ean_liste.txt"));
-    EXPECT_EQ(dm.PROXY_TEST_PFAD, QStringLiteral("http://127.0.0.1:8123/_download/_proxytext_kelb_gmbh_ostrelt_zeichwerk"));
+    EXPECT_EQ(dm.PROXY_TEST_PFAD,
+              QStringLiteral("http://127.0.0.1:8123/_download/_proxytext_kelb_gmbh_ostrelt_zeichwerk"));
 }
 
 TEST(DataModule, ShellFolderLookup) {

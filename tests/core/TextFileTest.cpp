@@ -1,5 +1,5 @@
-#include "core/AppError.h"
 #include "core/TextFile.h"
+#include "core/AppError.h"
 
 #include "FakePlatform.h"
 
@@ -26,16 +26,38 @@ TEST(TextFile, DecodesByMarkAndSplitsEveryLineEnd) {
         QStringList lines;
     };
     const Row rows[] = {
-        {"no mark is Windows-1252", "a\xE4\x80\r\nb", TextEncoding::Windows1252, false,
+        {"no mark is Windows-1252",
+         "a\xE4\x80\r\nb",
+         TextEncoding::Windows1252,
+         false,
          {QStringLiteral("aä€"), QStringLiteral("b")}},
-        {"utf-8 mark", "\xEF\xBB\xBF\xC3\xA4\nx\n", TextEncoding::Utf8, true, {QStringLiteral("ä"), QStringLiteral("x")}},
-        {"utf-16 le mark", QByteArray("\xFF\xFE" "a\0\r\0b\0", 8), TextEncoding::Utf16LE, true,
+        {"utf-8 mark",
+         "\xEF\xBB\xBF\xC3\xA4\nx\n",
+         TextEncoding::Utf8,
+         true,
+         {QStringLiteral("ä"), QStringLiteral("x")}},
+        {"utf-16 le mark",
+         QByteArray("\xFF\xFE"
+                    "a\0\r\0b\0",
+                    8),
+         TextEncoding::Utf16LE,
+         true,
          {QStringLiteral("a"), QStringLiteral("b")}},
-        {"utf-16 be mark", QByteArray("\xFE\xFF\0a\0\n\0\n\0b", 10), TextEncoding::Utf16BE, true,
+        {"utf-16 be mark",
+         QByteArray("\xFE\xFF\0a\0\n\0\n\0b", 10),
+         TextEncoding::Utf16BE,
+         true,
          {QStringLiteral("a"), QString(), QStringLiteral("b")}},
-        {"mixed line ends", "1\r\n2\n3\r4\r\n", TextEncoding::Windows1252, false,
+        {"mixed line ends",
+         "1\r\n2\n3\r4\r\n",
+         TextEncoding::Windows1252,
+         false,
          {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}},
-        {"empty lines kept", "\r\n\r\nx", TextEncoding::Windows1252, false, {QString(), QString(), QStringLiteral("x")}},
+        {"empty lines kept",
+         "\r\n\r\nx",
+         TextEncoding::Windows1252,
+         false,
+         {QString(), QString(), QStringLiteral("x")}},
         {"empty file", "", TextEncoding::Windows1252, false, {}},
     };
     for (const Row& r : rows) {
@@ -62,7 +84,9 @@ TEST(TextFile, WritesCrLfAfterEveryLineWithOptionalMark) {
     writeTextFile(path, {QStringLiteral("ä")}, TextEncoding::Windows1252, false);
     EXPECT_EQ(readFile(path), QByteArray("\xE4\r\n"));
     writeTextFile(path, {QStringLiteral("a")}, TextEncoding::Utf16LE, true);
-    EXPECT_EQ(readFile(path), QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8));
+    EXPECT_EQ(readFile(path), QByteArray("\xFF\xFE"
+                                         "a\0\r\0\n\0",
+                                         8));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QStringLiteral("out.txt"))); // no temporary left
 }
 
