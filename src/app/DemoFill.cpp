@@ -1,8 +1,8 @@
 #include "app/DemoFill.h"
 
 #include "forms/labels/FrmGebindeLagerteil.h"
-#include "forms/labels/logic/GeneralError.h"
 #include "forms/main/FrmMain.h"
+#include "labels/GeneralError.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "app/ZeichwerkApplication.h"
 
-#include "forms/labels/logic/GeneralError.h"
+#include "labels/GeneralError.h"
 
 namespace zw {
 

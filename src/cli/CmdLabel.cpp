@@ -4,7 +4,7 @@
 
 #include "core/DataModule.h"
 #include "core/IniFile.h"
-#include "forms/labels/logic/StockPartLabel.h"
+#include "labels/StockPartLabel.h"
 #include "texts/UebText.h"
 
 #include <QCommandLineParser>

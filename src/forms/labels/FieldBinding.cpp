@@ -1,6 +1,6 @@
 #include "forms/labels/FieldBinding.h"
 
-#include "forms/labels/logic/GeneralError.h"
+#include "labels/GeneralError.h"
 
 #include <QCheckBox>
 #include <QComboBox>

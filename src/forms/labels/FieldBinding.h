@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/labels/logic/LabelFields.h"
+#include "labels/LabelFields.h"
 
 class QCheckBox;
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include "forms/labels/FieldBinding.h"
 #include "forms/labels/LabelPictures.h"
-#include "forms/labels/logic/GeneralError.h"
+#include "labels/GeneralError.h"
 
 #include <QCheckBox>
 #include <QComboBox>

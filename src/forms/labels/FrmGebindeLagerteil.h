@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/labels/LabelForm.h"
-#include "forms/labels/logic/StockPartLabel.h"
+#include "labels/StockPartLabel.h"
 
 class QCheckBox;
 class QComboBox;

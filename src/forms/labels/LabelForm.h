@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/labels/logic/LabelFields.h"
+#include "labels/LabelFields.h"
 #include "texts/KelbUebersetzen.h"
 
 #include <QWidget>
@@ -12,7 +12,7 @@ namespace zw {
 //
 // A label form is made of two classes (TfrmGebindeLagerteil / StockPartLabel
 // show the whole pattern):
-//  - a widget-free logic class derived from LabelLogic (logic/), holding one
+//  - a widget-free logic class derived from LabelLogic (src/labels), holding one
 //    field per control (LabelFields.h) named as the control, the handlers bound
 //    to the fields' OnChange/OnClick in its constructor, DoNeu and the print
 //    (checks through failCheck, values through produceDocument). The command

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/labels/LabelForm.h"
-#include "forms/labels/logic/PlaceholderLabel.h"
+#include "labels/PlaceholderLabel.h"
 
 namespace zw {
 

@@ -1,4 +1,4 @@
-#include "forms/labels/logic/StockPartLabel.h"
+#include "labels/StockPartLabel.h"
 
 #include "core/AppError.h"
 #include "core/TextFile.h"

@@ -1,4 +1,4 @@
-#include "forms/labels/logic/GeneralError.h"
+#include "labels/GeneralError.h"
 
 #include "core/AppError.h"
 #include "platform/Platform.h"

@@ -1,4 +1,4 @@
-#include "forms/labels/logic/LabelFields.h"
+#include "labels/LabelFields.h"
 
 #include <gtest/gtest.h>
 

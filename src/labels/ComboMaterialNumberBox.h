@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/labels/logic/LabelFields.h"
 #include "labeldoc/MaterialNumberBox.h"
+#include "labels/LabelFields.h"
 
 namespace zw {
 

@@ -1,11 +1,11 @@
-#include "forms/labels/logic/StockPartLabel.h"
+#include "labels/StockPartLabel.h"
 
 #include "barcode/Barcode.h"
 #include "core/Convert.h"
 #include "core/DataModule.h"
 #include "core/IniFile.h"
-#include "forms/labels/logic/ComboMaterialNumberBox.h"
 #include "labeldoc/RTFGebindeObjekt.h"
+#include "labels/ComboMaterialNumberBox.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"
 

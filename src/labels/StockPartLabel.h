@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/labels/logic/LabelLogic.h"
+#include "labels/LabelLogic.h"
 
 namespace zw {
 

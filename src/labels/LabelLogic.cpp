@@ -1,4 +1,4 @@
-#include "forms/labels/logic/LabelLogic.h"
+#include "labels/LabelLogic.h"
 
 #include "core/AppError.h"
 #include "core/Convert.h"

@@ -1,4 +1,4 @@
-#include "forms/labels/logic/PlaceholderLabel.h"
+#include "labels/PlaceholderLabel.h"
 
 #include "core/DataModule.h"
 
