@@ -56,8 +56,9 @@ public:
     // returns the path of the written document. Empties the value list in every case.
     QString ErstelleRTF();
     static void OpenWithDialog(const QString& AFileName);
-    // True only for a complete picture group of the form SchreibeBildInRtf writes:
-    // everything else is converted as text, so no value can inject RTF.
+    // True only for a complete picture group of the form ErmittleAusBildRtfBeschreibung
+    // writes, with whatever picture-type word: everything else is converted as
+    // text, so no value can inject RTF.
     static bool IstTextBestandteilVomBildtag(const QString& s);
     static QString WandleTextInRtf(const QString& s);
 

@@ -12,8 +12,8 @@ namespace zw {
 
 namespace {
 
-// The start of every picture group the builder writes.
-const QLatin1String PictureGroupStart("{\\pict\\wmetafile8");
+// The start of every picture group the builder writes; its picture-type word follows.
+const QLatin1String PictureGroupStart("{\\pict");
 
 // Deletes the existing document unless it is held by the word processor. On this
 // platform an open file can still be deleted, so LibreOffice's lock file beside it
@@ -63,6 +63,25 @@ bool isAsciiDigit(QChar c) {
 }
 bool isUpperHexDigit(QChar c) {
     return isAsciiDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+bool isLowerAsciiLetter(QChar c) {
+    return c >= QLatin1Char('a') && c <= QLatin1Char('z');
+}
+
+// Consumes one control word as a picture type is written: a backslash, lower-case
+// letters and an optional number ("\wmetafile8", "\emfblip").
+bool readTypeWord(QStringView s, qsizetype& pos) {
+    if (pos >= s.size() || s[pos] != QLatin1Char('\\'))
+        return false;
+    const qsizetype lettersStart = ++pos;
+    while (pos < s.size() && isLowerAsciiLetter(s[pos]))
+        ++pos;
+    if (pos == lettersStart)
+        return false;
+    while (pos < s.size() && isAsciiDigit(s[pos]))
+        ++pos;
+    return true;
 }
 
 // Consumes `word` followed by one or more decimal digits.
@@ -117,7 +136,7 @@ bool TRTFGebindeObjekt::IstTextBestandteilVomBildtag(const QString& s) {
     if (!v.startsWith(PictureGroupStart))
         return false;
     qsizetype pos = PictureGroupStart.size();
-    if (!readControlWordWithNumber(v, pos, QLatin1String("\\picw")) ||
+    if (!readTypeWord(v, pos) || !readControlWordWithNumber(v, pos, QLatin1String("\\picw")) ||
         !readControlWordWithNumber(v, pos, QLatin1String("\\pich")) ||
         !readControlWordWithNumber(v, pos, QLatin1String("\\picwgoal")) ||
         !readControlWordWithNumber(v, pos, QLatin1String("\\pichgoal")))

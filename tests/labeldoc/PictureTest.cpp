@@ -192,6 +192,7 @@ TEST(PictureGroup, TypeAndReferenceDeviceCanBeGiven) {
         TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(bitmap, 4, 2, QStringLiteral("\\emfblip"), &screen);
     const QString prefix = QStringLiteral("{\\pict\\emfblip\\picw106\\pich53\\picwgoal60\\pichgoal30 ");
     ASSERT_TRUE(group.startsWith(prefix));
+    EXPECT_TRUE(TRTFGebindeObjekt::IstTextBestandteilVomBildtag(group)) << "inserted unchanged, not as text";
     const QByteArray wmf = QByteArray::fromHex(group.mid(prefix.size()).chopped(1).toLatin1());
     EXPECT_EQ(wmf, writeStretchedBitmapMetafile(bitmap, QSize(800, 600)));
 }
