@@ -1,5 +1,7 @@
 #include "labels/LabelFields.h"
 
+#include "core/TextFile.h"
+
 namespace zw {
 
 void LabelField::setColor(const QColor& c) {
@@ -76,6 +78,28 @@ QString MaskEditField::applyMask(const QString& mask, const QString& value) {
     return out;
 }
 
+QStringList MemoField::lines() const {
+    return splitLines(text());
+}
+
+void MemoField::keepFirstLines(int count) {
+    if (lines().size() <= count)
+        return;
+    // Cut where the first surplus line begins: its line end before it stays, so
+    // the caret waits on an empty line that counts for nothing, as in a memo.
+    qsizetype cut = 0;
+    for (int i = 0; i < count; ++i)
+        cut = text().indexOf(QLatin1String("\r\n"), cut) + 2;
+    setText(text().left(cut));
+}
+
+QString MemoField::normalized(const QString& t) const {
+    QString out = t;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
 void CheckField::setChecked(bool c) {
     if (m_checked == c)
         return;
@@ -100,6 +124,11 @@ void RadioField::setChecked(bool c) {
     }
     if (OnClick)
         OnClick();
+}
+
+void makeRadioGroup(const std::vector<RadioField*>& buttons) {
+    for (RadioField* b : buttons)
+        b->group = buttons;
 }
 
 void ComboField::setItems(const QStringList& items) {

@@ -17,6 +17,8 @@ namespace zw {
 inline const QColor CreamColour(255, 251, 240);
 inline const QColor YellowColour(255, 255, 0);
 inline const QColor WhiteColour(255, 255, 255);
+// A barcode or EAN field while the label has none: 13 zeros.
+inline const QString ZeroCode = QStringLiteral("0000000000000");
 
 // The state of one control of a label form, held without widgets so that the
 // form and the command line drive the same label logic. A form binds a widget
@@ -101,6 +103,22 @@ private:
     QString m_mask;
 };
 
+// A memo: lines of text, its line ends kept as CR LF whatever the widget sends.
+// As a memo counts them, a line end at the very end starts no further line.
+class MemoField : public EditField {
+public:
+    using EditField::EditField;
+
+    QStringList lines() const;
+    // Deletes lines from the last one backwards until `count` remain (the line
+    // end of the last one stays); the memo's change handler enforces its line
+    // limit with it.
+    void keepFirstLines(int count);
+
+protected:
+    QString normalized(const QString& t) const override;
+};
+
 // A check box: ticking or unticking from the program runs OnClick.
 class CheckField : public LabelField {
 public:
@@ -127,6 +145,9 @@ public:
 private:
     bool m_checked = false;
 };
+
+// Makes `buttons` one group: ticking one unticks the others.
+void makeRadioGroup(const std::vector<RadioField*>& buttons);
 
 // A combo box with an edit field. Nothing the program does to it runs OnChange;
 // `userTyped` and `userChose` are the user's acts and run it.

@@ -2,16 +2,18 @@
 
 #include "core/AppError.h"
 #include "core/Convert.h"
+#include "core/DataModule.h"
+#include "core/IniFile.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "platform/Platform.h"
+#include "texts/Messages.h"
 
 #include <QImage>
 
 namespace zw {
 
-LabelLogic::LabelLogic(QString kind) : m_kind(std::move(kind)) {
-    cb1fach.group = {&cb1fach, &cb4fach};
-    cb4fach.group = {&cb1fach, &cb4fach};
+LabelLogic::LabelLogic() {
+    makeRadioGroup({&cb1fach, &cb4fach});
     cb1fach.OnClick = [this] { cb1fachClick(); };
     cb4fach.OnClick = [this] { cb4fachClick(); };
 }
@@ -20,10 +22,8 @@ LabelLogic::~LabelLogic() = default;
 
 void LabelLogic::FormCreate() {
     GebindeObjekt = std::make_unique<TRTFGebindeObjekt>();
-    GebindeObjekt->sVorlageDatei = QStringLiteral("Vorlage") + m_kind + QStringLiteral("_1fach.rtf");
-    GebindeObjekt->sErgebnisDatei = m_kind + QStringLiteral("_1fach");
-    cb1fach.setChecked(true);
-    cb4fach.setChecked(false);
+    templates.tickFirstRow();
+    chooseTemplate();
     DoNeu();
 }
 
@@ -37,29 +37,57 @@ void LabelLogic::cb4fachClick() {
         cb1fach.setChecked(false);
 }
 
+std::vector<TemplateOption> LabelLogic::copyOptions() {
+    return {{&cb1fach, QStringLiteral("_1fach")}, {&cb4fach, QStringLiteral("_4fach")}};
+}
+
 void LabelLogic::chooseTemplate() {
-    for (const auto& [radio, copies] : {std::pair{&cb1fach, "_1fach"}, std::pair{&cb4fach, "_4fach"}}) {
-        if (radio->checked()) {
-            GebindeObjekt->sVorlageDatei = QStringLiteral("Vorlage") + m_kind + QLatin1String(copies) + ".rtf";
-            GebindeObjekt->sErgebnisDatei = m_kind + QLatin1String(copies);
+    if (const TemplateTable::Row* row = templates.chosen())
+        setTemplate(row->name);
+}
+
+void LabelLogic::setTemplate(const QString& name) {
+    GebindeObjekt->sVorlageDatei = TemplateTable::templateFile(name);
+    GebindeObjekt->sErgebnisDatei = name;
+}
+
+PrintOutcome LabelLogic::print(const std::vector<PrintCheck>& checks, const std::function<void()>& addValues) {
+    for (const PrintCheck& check : checks)
+        for (LabelField* f : check.fields)
+            f->setColor(CreamColour);
+    chooseTemplate();
+    for (const PrintCheck& check : checks) {
+        if (check.holds())
+            continue;
+        switch (check.onFailure) {
+        case PrintCheck::OnFailure::Stop:
+            for (LabelField* f : check.fields)
+                f->setColor(YellowColour);
+            showError(QString(), check.message);
+            return stop(check);
+        case PrintCheck::OnFailure::WarnAndGoOn:
+            for (LabelField* f : check.fields)
+                f->setColor(YellowColour);
+            showWarning(QString(), check.message);
+            break;
+        case PrintCheck::OnFailure::AskYesNo:
+            if (platform().showMessage(MessageIcon::Warning, MessageButtons::YesNo, QString(), check.message) ==
+                MessageAnswer::Yes)
+                break;
+            for (LabelField* f : check.fields)
+                f->setColor(YellowColour);
+            return stop(check);
         }
     }
+    return produceDocument(addValues);
 }
 
-void LabelLogic::paintCream(std::initializer_list<LabelField*> fields) {
-    for (LabelField* f : fields)
-        f->setColor(CreamColour);
-}
-
-PrintOutcome LabelLogic::failCheck(LabelField* field, const QString& message) {
-    if (field)
-        field->setColor(YellowColour);
-    showError(QString(), message);
-    if (field)
-        field->setFocus();
+PrintOutcome LabelLogic::stop(const PrintCheck& check) {
+    if (!check.fields.empty())
+        check.fields.front()->setFocus();
     PrintOutcome out;
-    out.failedField = field;
-    out.message = message;
+    out.failedFields.assign(check.fields.begin(), check.fields.end());
+    out.message = check.message;
     return out;
 }
 
@@ -74,6 +102,35 @@ PrintOutcome LabelLogic::produceDocument(const std::function<void()>& addValues)
         GebindeObjekt->slWerte.clear();
         throw;
     }
+}
+
+void LabelLogic::paintCream(std::initializer_list<LabelField*> fields) {
+    for (LabelField* f : fields)
+        f->setColor(CreamColour);
+}
+
+PrintCheck LabelLogic::quantityCheck(EditField& quantity) {
+    return {
+        [&quantity] { return TRTFGebindeObjekt::PruefeStk(quantity.text()); }, msgText(msg::CheckStueck), {&quantity}};
+}
+
+PrintCheck LabelLogic::unitCheck(ComboField& unit) {
+    return {[&unit] { return TRTFGebindeObjekt::PruefeEinheit(unit.text(), unit.items()); },
+            msgText(msg::CheckEinheit),
+            {&unit}};
+}
+
+PrintCheck LabelLogic::deliveryDateWarning(DateField& date) {
+    return {[&date] { return TRTFGebindeObjekt::PruefeDatumDTP(date.date()); },
+            msgText(msg::FalschesLieferdatum),
+            {&date},
+            PrintCheck::OnFailure::WarnAndGoOn};
+}
+
+PrintCheck LabelLogic::inspectorCheck(EditField& inspector) {
+    return {[&inspector] { return TRTFGebindeObjekt::PruefePruefer(inspector.text()); },
+            msgText(msg::PrueferAngeben),
+            {&inspector}};
 }
 
 QString LabelLogic::pictureValue(const QImage& picture) {
@@ -101,8 +158,20 @@ QString LabelLogic::dateValue(const QDate& d) {
     return d.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-int LabelLogic::GibEinheitIndex(const ComboField& cmbEinheit, const QString& Einheit) {
-    return int(cmbEinheit.items().indexOf(Einheit));
+QString LabelLogic::inspectionValue(const CheckField& box) {
+    return box.checked() ? QStringLiteral("100%") : QStringLiteral("    ");
+}
+
+void LabelLogic::showWhileTicked(PictureField& picture, const CheckField& box) {
+    picture.setVisible(builder().Ermittle_Haken_bei_Checkbox(box.checked()));
+}
+
+void LabelLogic::readSupplierNumbers(MaskEditField& number, MaskEditField* shortNumber) {
+    const IniFile ini(DataModule1->GibPfadToEigeneDateien(QStringLiteral("Barcode.ini")));
+    const QString section = QStringLiteral("Einstellungen");
+    number.setText(ini.readString(section, QStringLiteral("SAPLieferantennummer"), QString()));
+    if (shortNumber)
+        shortNumber->setText(ini.readString(section, QStringLiteral("LieferantennummerKurz"), QString()));
 }
 
 QStringList LabelLogic::unitItems() {

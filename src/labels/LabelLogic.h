@@ -1,6 +1,8 @@
 #pragma once
 
 #include "labels/LabelFields.h"
+#include "labels/PrintCheck.h"
+#include "labels/TemplateTable.h"
 
 #include <QString>
 
@@ -12,31 +14,21 @@ namespace zw {
 
 class TRTFGebindeObjekt;
 
-// How a print ended when no error was raised.
-struct PrintOutcome {
-    enum Kind { Printed, Stopped };
-    Kind kind = Stopped;
-    // Stopped: the field whose check failed (nullptr for a check that marks no
-    // field) and the message shown.
-    const LabelField* failedField = nullptr;
-    QString message;
-    // Printed: the document written.
-    QString document;
-};
-
-// What every label form shares: the label document builder, the 1x/4x template
-// choice, the print skeleton and the field colouring of failed checks. One
-// subclass per label kind holds its fields and decisions; the Qt form and the
-// command line both drive it.
+// What every label form shares: the label document builder, the template
+// table and the copies buttons, the print skeleton with its check table, and
+// the helpers for values and checks that several forms use. One subclass per
+// label kind states its fields and its differences (ArticleLabel and
+// ContainerLabel hold what groups of forms share); the Qt form and the command
+// line both drive it.
 class LabelLogic {
 public:
-    // `kind` names the templates: "Vorlage" + kind + "_1fach.rtf" / "_4fach.rtf".
-    explicit LabelLogic(QString kind);
+    LabelLogic();
     virtual ~LabelLogic();
     LabelLogic(const LabelLogic&) = delete;
     LabelLogic& operator=(const LabelLogic&) = delete;
 
-    // FormCreate: the builder, the 1-up template, the 1x choice, then DoNeu.
+    // FormCreate: the builder, the template table's first row ticked and
+    // chosen, then DoNeu.
     virtual void FormCreate();
     virtual void DoNeu() = 0;
     void btnNeuClick() { DoNeu(); }
@@ -45,7 +37,11 @@ public:
     void cb1fachClick();
     void cb4fachClick();
 
-    const QString& kind() const { return m_kind; }
+    // The fields the main window reaches; nullptr where a form has none.
+    virtual ComboField* materialNumberBox() { return nullptr; }
+    virtual MaskEditField* supplierNumberField() { return nullptr; }
+    virtual MaskEditField* shortSupplierNumberField() { return nullptr; }
+
     TRTFGebindeObjekt& builder() const { return *GebindeObjekt; }
 
     std::unique_ptr<TRTFGebindeObjekt> GebindeObjekt;
@@ -53,34 +49,51 @@ public:
     RadioField cb4fach{QStringLiteral("cb4fach")};
 
 protected:
-    // The template choice of the print skeleton.
+    // The form's templates; its constructor fills them.
+    TemplateTable templates;
+    // The 1x and 4x buttons as a template dimension.
+    std::vector<TemplateOption> copyOptions();
+    // The builder's template and document from the ticked buttons; kept when
+    // no row is chosen.
     void chooseTemplate();
+    void setTemplate(const QString& name);
+
+    // The print skeleton: paints the fields of every check cream, chooses the
+    // template, runs the checks in order and, when none stops, adds the values
+    // through `addValues` and writes the document. Whatever is raised on the
+    // way leaves the builder's value list empty and goes on to the caller.
+    PrintOutcome print(const std::vector<PrintCheck>& checks, const std::function<void()>& addValues);
     static void paintCream(std::initializer_list<LabelField*> fields);
-    // A failed check: the field yellow, the message in a box with an error
-    // symbol, the focus into the field. A null field is neither coloured nor focused.
-    PrintOutcome failCheck(LabelField* field, const QString& message);
-    // Adds the values through `addValues` and writes the document. Whatever is
-    // raised on the way leaves the builder's value list empty, so the next print
-    // starts clean, and goes on to the caller.
-    PrintOutcome produceDocument(const std::function<void()>& addValues);
+
+    // Checks that several forms run, each with its usual message.
+    static PrintCheck quantityCheck(EditField& quantity);
+    static PrintCheck unitCheck(ComboField& unit);
+    static PrintCheck deliveryDateWarning(DateField& date);
+    static PrintCheck inspectorCheck(EditField& inspector);
+
     // The RTF picture group of `picture`, as the value of a picture placeholder.
     QString pictureValue(const QImage& picture);
     // The picture group of a picture file in the program folder.
     QString pictureFileValue(const QString& fileName);
-
     // A long designation is split over two placeholders: when the trimmed text
     // is longer than `limit`, the first line is the first `cut` characters of the
     // text, trimmed, the second the rest, trimmed; otherwise the text and "".
     static QString designationLine1(const QString& text, int limit, int cut);
     static QString designationLine2(const QString& text, int limit, int cut);
     static QString dateValue(const QDate& d); // dd.mm.yyyy
+    // "100%" while the box is ticked, else four blanks.
+    static QString inspectionValue(const CheckField& box);
 
-    // Index of the first unit item equal to `Einheit` (exact comparison), or -1.
-    static int GibEinheitIndex(const ComboField& cmbEinheit, const QString& Einheit);
+    // A symbol picture that is visible exactly while its box is ticked.
+    void showWhileTicked(PictureField& picture, const CheckField& box);
+    // The reset's reading of the supplier numbers from Barcode.ini (home folder
+    // first); `shortNumber` may be nullptr.
+    static void readSupplierNumbers(MaskEditField& number, MaskEditField* shortNumber);
     static QStringList unitItems();
 
 private:
-    QString m_kind;
+    PrintOutcome stop(const PrintCheck& check);
+    PrintOutcome produceDocument(const std::function<void()>& addValues);
 };
 
 } // namespace zw

@@ -14,6 +14,10 @@ public:
 
     // Refills the material-number box and selects nothing.
     void DoNeu();
+
+    ComboField* materialNumberBox() { return &cmbMatnr; }
+    MaskEditField* supplierNumberField() { return &edSAPLieferantennr; }
+    MaskEditField* shortSupplierNumberField() { return &edLiefNrKurz; }
 };
 
 } // namespace zw
