@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -105,6 +106,25 @@ void bindField(QLineEdit* w, EditField& f) {
             return;
         const QString text = masked ? w->displayText() : t;
         runHandler([&] { f.setText(text); });
+    });
+}
+
+void bindField(QPlainTextEdit* w, MemoField& f) {
+    // The widget separates lines by LF, the field by CR LF.
+    const auto shownText = [](const MemoField& f) {
+        return QString(f.text()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    };
+    auto state = attach(w, f, [shownText](QPlainTextEdit* w, MemoField& f) {
+        if (w->toPlainText() != shownText(f)) {
+            w->setPlainText(shownText(f));
+            w->moveCursor(QTextCursor::End);
+        }
+        applyCommon(w, f, true);
+    });
+    QObject::connect(w, &QPlainTextEdit::textChanged, w, [w, &f, state] {
+        if (state->syncing)
+            return;
+        runHandler([&] { f.setText(w->toPlainText()); });
     });
 }
 

@@ -7,6 +7,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
 
@@ -20,6 +21,7 @@ namespace zw {
 // program) and a tick set on a bound box run the field's handler; a bound
 // combo box runs its handler only for the user's typing and choosing.
 void bindField(QLineEdit* w, EditField& f);
+void bindField(QPlainTextEdit* w, MemoField& f);
 void bindField(QComboBox* w, ComboField& f);
 void bindField(QCheckBox* w, CheckField& f);
 void bindField(QRadioButton* w, RadioField& f);

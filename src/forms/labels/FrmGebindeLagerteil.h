@@ -17,25 +17,11 @@ namespace zw {
 // The container label of a stock part. The inputs sit on a picture of the
 // printed label at the places where their values are printed; the decisions
 // are StockPartLabel's.
-class TfrmGebindeLagerteil : public TLabelForm {
+class TfrmGebindeLagerteil : public TLabelFormOf<StockPartLabel> {
     Q_OBJECT
 public:
     // Builds and binds the controls, translates them and runs FormCreate.
     explicit TfrmGebindeLagerteil(QWidget* parent = nullptr);
-    ~TfrmGebindeLagerteil() override;
-
-    void DoNeu() override { logic.DoNeu(); }
-    ComboField* materialNumberBox() override { return &logic.cmbMatnr; }
-    MaskEditField* supplierNumberField() override { return &logic.edSAPLieferantennr; }
-    MaskEditField* shortSupplierNumberField() override { return &logic.edLiefNrKurz; }
-
-    void FormCreate();
-    void FormDestroy();
-    void btnNeuClick();
-    void btnDruckClick();
-    void ImLPHilfeClick();
-
-    StockPartLabel logic;
 
     QLabel* ImLabelLagerteil;
     QLabel* Label1;
@@ -76,7 +62,6 @@ public:
 
 private:
     void buildControls();
-    QList<LabelField*> boundFields();
 };
 
 } // namespace zw

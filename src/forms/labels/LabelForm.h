@@ -1,26 +1,30 @@
 #pragma once
 
+#include "forms/labels/FieldBinding.h"
+#include "labels/GeneralError.h"
 #include "labels/LabelFields.h"
 #include "texts/KelbUebersetzen.h"
 
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 namespace zw {
 
 // The Qt side shared by the label forms: what the main window calls on every
-// form, and the language switch.
+// form, the language switch, and the binding of controls to fields.
 //
 // A label form is made of two classes (TfrmGebindeLagerteil / StockPartLabel
 // show the whole pattern):
-//  - a widget-free logic class derived from LabelLogic (src/labels), holding one
-//    field per control (LabelFields.h) named as the control, the handlers bound
-//    to the fields' OnChange/OnClick in its constructor, DoNeu and the print
-//    (checks through failCheck, values through produceDocument). The command
-//    line drives this class alone.
-//  - the Qt form derived from TLabelForm: it creates the widgets with their
-//    tags (setTag), binds each widget to its field (bindField), connects the
-//    buttons to the logic's handlers through runHandler, calls Loaded() and
-//    then the logic's FormCreate. Its destructor unbinds the fields.
+//  - a widget-free logic class derived from LabelLogic (src/labels), holding
+//    one field per control (LabelFields.h) named as the control, the handlers
+//    bound to the fields' OnChange/OnClick in its constructor, DoNeu and the
+//    print (a check table and the values). The command line drives this class alone.
+//  - the Qt form derived from TLabelFormOf<its logic class>: it creates the
+//    widgets with their tags (setTag), binds each input widget to its field in
+//    the same line that creates it (bind), connects the buttons to the logic's
+//    handlers (runOn) and calls created(). Unbinding follows from bind.
 class TLabelForm : public TKelbUebersetzen<QWidget> {
     Q_OBJECT
 public:
@@ -37,6 +41,51 @@ public:
     // form has none).
     virtual MaskEditField* supplierNumberField() { return nullptr; }
     virtual MaskEditField* shortSupplierNumberField() { return nullptr; }
+
+protected:
+    // The one declaration of a bound control: names `widget` after `field`,
+    // binds the two (FieldBinding.h) and records the field, so that the form's
+    // destruction unbinds it.
+    template <class Widget, class Field> Widget* bind(Widget* widget, Field& field) {
+        widget->setObjectName(field.name());
+        bindField(widget, field);
+        m_bound.push_back(&field);
+        return widget;
+    }
+    void unbindAll();
+
+    // Runs `handler` on `signal` as the event loop runs a handler: what it
+    // raises goes to the general error dialog.
+    template <class Sender, class Signal> void runOn(Sender* sender, Signal signal, std::function<void()> handler) {
+        connect(sender, signal, this, [handler = std::move(handler)] { runHandler(handler); });
+    }
+
+private:
+    std::vector<LabelField*> m_bound;
+};
+
+// A label form with its logic. The logic lives as long as the form; its fields
+// are unbound before it goes.
+template <class Logic> class TLabelFormOf : public TLabelForm {
+public:
+    template <class... Args>
+    explicit TLabelFormOf(QWidget* parent, Args&&... args) : TLabelForm(parent), logic(std::forward<Args>(args)...) {}
+    ~TLabelFormOf() override { unbindAll(); }
+
+    void DoNeu() override { logic.DoNeu(); }
+    ComboField* materialNumberBox() override { return logic.materialNumberBox(); }
+    MaskEditField* supplierNumberField() override { return logic.supplierNumberField(); }
+    MaskEditField* shortSupplierNumberField() override { return logic.shortSupplierNumberField(); }
+
+    Logic logic;
+
+protected:
+    // The end of a form's construction, once its controls are built and bound:
+    // translation, then the logic's FormCreate.
+    void created() {
+        Loaded();
+        runHandler([this] { logic.FormCreate(); });
+    }
 };
 
 } // namespace zw

@@ -7,7 +7,7 @@ namespace zw {
 
 // A label form whose label kind is not made yet: it takes part in the hosting
 // (reset, material numbers, supplier numbers, language) and prints nothing.
-class PlaceholderForm : public TLabelForm {
+class PlaceholderForm : public TLabelFormOf<PlaceholderLabel> {
     Q_OBJECT
 public:
     struct Fields {
@@ -17,7 +17,6 @@ public:
         bool inert = false;
     };
     PlaceholderForm(Fields fields, QWidget* parent = nullptr);
-    ~PlaceholderForm() override;
 
     void DoNeu() override {
         if (!m_fields.inert)
@@ -28,12 +27,9 @@ public:
             TLabelForm::SpracheGeaendert();
     }
     ComboField* materialNumberBox() override { return m_fields.materialNumber ? &logic.cmbMatnr : nullptr; }
-    MaskEditField* supplierNumberField() override { return &logic.edSAPLieferantennr; }
     MaskEditField* shortSupplierNumberField() override {
         return m_fields.shortSupplierNumber ? &logic.edLiefNrKurz : nullptr;
     }
-
-    PlaceholderLabel logic;
 
 private:
     Fields m_fields;
