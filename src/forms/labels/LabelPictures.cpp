@@ -15,10 +15,6 @@ QFont captionFont() {
     return f;
 }
 
-void caption(QPainter& p, int x, int y, const QString& text) {
-    p.drawText(QPoint(x, y + 10), text);
-}
-
 } // namespace
 
 // Cells and captions follow the printed label: the form's inputs are placed
@@ -41,18 +37,23 @@ QPixmap stockPartLabelPicture() {
     p.drawLine(420, 346, 420, 406);
     p.setFont(captionFont());
     p.setPen(QColor(80, 80, 80));
-    caption(p, 6, 4, QStringLiteral("Benennung"));
-    caption(p, 386, 4, QStringLiteral("Zeichnungs-Nr."));
-    caption(p, 514, 4, QStringLiteral("Index"));
-    caption(p, 6, 70, QStringLiteral("Material-Nr."));
-    caption(p, 216, 70, QStringLiteral("Menge"));
-    caption(p, 6, 140, QStringLiteral("Barcode"));
-    caption(p, 300, 140, QStringLiteral("EAN 13"));
-    caption(p, 6, 230, QStringLiteral("Lagerplatz"));
-    caption(p, 300, 230, QStringLiteral("Datum"));
-    caption(p, 430, 230, QStringLiteral("Prüfer"));
-    caption(p, 6, 290, QStringLiteral("Wareneingangsprüfung: geprüft nach Prüfvorschrift"));
-    caption(p, 6, 350, QStringLiteral("Lieferantenfeld"));
+    const struct {
+        int x, y;
+        const char16_t* text;
+    } captions[] = {{6, 4, u"Benennung"},
+                    {386, 4, u"Zeichnungs-Nr."},
+                    {514, 4, u"Index"},
+                    {6, 70, u"Material-Nr."},
+                    {216, 70, u"Menge"},
+                    {6, 140, u"Barcode"},
+                    {300, 140, u"EAN 13"},
+                    {6, 230, u"Lagerplatz"},
+                    {300, 230, u"Datum"},
+                    {430, 230, u"Prüfer"},
+                    {6, 290, u"Wareneingangsprüfung: geprüft nach Prüfvorschrift"},
+                    {6, 350, u"Lieferantenfeld"}};
+    for (const auto& c : captions)
+        p.drawText(QPoint(c.x, c.y + 10), QString::fromUtf16(c.text));
     QFont logo(QStringLiteral("Liberation Sans"));
     logo.setPixelSize(30);
     logo.setBold(true);
