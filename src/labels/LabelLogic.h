@@ -92,7 +92,7 @@ protected:
     static QStringList unitItems();
 
 private:
-    PrintOutcome stop(const PrintCheck& check);
+    static PrintOutcome stop(const PrintCheck& check);
     PrintOutcome produceDocument(const std::function<void()>& addValues);
 };
 
