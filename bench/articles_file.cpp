@@ -2,6 +2,7 @@
 // the log line written per article, as at every start.
 
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 
 #include "articles_data.h"
 
@@ -20,8 +21,8 @@ int main(int argc, char** argv) {
     constexpr int runs = 5;
 
     QTemporaryDir dir;
-    TDataModule1 dm;
-    DataModule1 = &dm;
+    ProgramScope globals(nullptr);
+    TDataModule1& dm = globals.createDataModule();
     dm.ArtikelnummerPflegePfad = dir.path() + QLatin1Char('/');
     const QString path = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
     QFile(path).open(QIODevice::WriteOnly); // the article file must exist to be written
@@ -53,6 +54,5 @@ int main(int argc, char** argv) {
     print("write (SchreibeArtikelINI):", write);
     print("read (LeseArtikelINI):", read);
     print("  of which the log lines:", log);
-    DataModule1 = nullptr;
     return 0;
 }

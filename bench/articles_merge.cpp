@@ -9,7 +9,8 @@
 // the number of articles); --full-reference runs it on all of them.
 
 #include "core/DataModule.h"
-#include "core/TextFile.h"
+#include "core/ProgramScope.h"
+#include "base/TextFile.h"
 
 #include "EanMergeReference.h"
 #include "articles_data.h"
@@ -66,8 +67,8 @@ int main(int argc, char** argv) {
     const qint64 bigMb = bigIndex > 0 ? args.value(bigIndex + 1).toLongLong() : 300;
 
     QTemporaryDir dir;
-    TDataModule1 dm;
-    DataModule1 = &dm;
+    ProgramScope globals(nullptr);
+    TDataModule1& dm = globals.createDataModule();
     dm.ArtikelnummerPflegePfad = dir.path() + QLatin1Char('/');
     const QString articleFile = dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste;
     const QString list = dm.ArtikelnummerPflegePfad + dm.EAN_File_Name;
@@ -132,6 +133,5 @@ int main(int argc, char** argv) {
                     "(+%.1f MB over the state before)\n",
                     double(QFileInfo(list).size()) / 1e6, big.best, big.bestCpu, peakMb(), peakMb() - before);
     }
-    DataModule1 = nullptr;
     return same ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 // the document written. Opening it in the word processor is not part of it.
 
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "platform/QtPlatform.h"
 
@@ -68,11 +69,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     BenchPlatform platform;
-    setPlatform(&platform);
+    ProgramScope globals(&platform);
     QTemporaryDir home;
-    TDataModule1 dataModule;
-    dataModule.homedir = withTrailingSlash(home.path());
-    DataModule1 = &dataModule;
+    globals.createDataModule().homedir = withTrailingSlash(home.path());
 
     TRTFGebindeObjekt builder;
     if (QImage(platform.programFolder() + "KreisS.bmp").isNull()) {
@@ -106,7 +105,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    DataModule1 = nullptr;
-    setPlatform(nullptr);
     return 0;
 }

@@ -5,10 +5,10 @@
 //   bench_main_startup [articles]      (default 100000)
 
 #include "core/DataModule.h"
-#include "core/TextFile.h"
+#include "core/ProgramScope.h"
+#include "base/TextFile.h"
 #include "forms/main/FrmMain.h"
 #include "platform/QtPlatform.h"
-#include "texts/UebText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,12 +67,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     BenchPlatform platform;
     platform.root = zw::withTrailingSlash(dir.path());
-    zw::setPlatform(&platform);
+    zw::ProgramScope globals(&platform);
     writeInstallation(platform.root, count);
-    zw::UebTextListe = new zw::TUebTextListe;
-
-    zw::TDataModule1 dm;
-    zw::DataModule1 = &dm;
+    zw::TDataModule1& dm = globals.createDataModule();
     QElapsedTimer t;
     t.start();
     auto* window = new zw::TfrmMain;
@@ -93,9 +90,5 @@ int main(int argc, char* argv[]) {
     std::printf("re-read articles and reset forms: %lld ms\n", static_cast<long long>(reread));
     std::printf("refill the five material-number boxes: %lld ms\n", static_cast<long long>(refill));
     delete window;
-    zw::DataModule1 = nullptr;
-    zw::setPlatform(nullptr);
-    delete zw::UebTextListe;
-    zw::UebTextListe = nullptr;
     return 0;
 }

@@ -3,6 +3,7 @@
 // file. The server holds the body in memory: the peak includes that one copy.
 
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 
 #include "TestHttpServer.h"
 
@@ -49,7 +50,8 @@ QByteArray eanList(qint64 bytes) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    zw::TDataModule1 dm;
+    zw::ProgramScope globals(nullptr);
+    zw::TDataModule1& dm = globals.createDataModule();
     zw::test::TestHttpServer server;
     std::printf("%-10s %10s %10s %22s\n", "size", "seconds", "MB/s", "memory growth (MB)");
     for (const qint64 mb : {1, 16, 64, 256}) {

@@ -1,7 +1,7 @@
 #include "barcode/Barcode.h"
 
 #include "barcode/BarcodeRules.h"
-#include "core/Convert.h"
+#include "base/Convert.h"
 
 namespace zw {
 

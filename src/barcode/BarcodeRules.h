@@ -2,7 +2,7 @@
 
 // Rules shared by the encoders; not part of the public interface.
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include <QString>
 #include <QVarLengthArray>

@@ -1,8 +1,8 @@
 #include "cli/Commands.h"
 
 #include "barcode/Barcode.h"
-#include "core/AppError.h"
-#include "core/TextFile.h"
+#include "base/AppError.h"
+#include "base/TextFile.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

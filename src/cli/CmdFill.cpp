@@ -1,8 +1,9 @@
 #include "cli/Commands.h"
 
 #include "cli/ConsolePlatform.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 
 #include <QCommandLineParser>
@@ -84,7 +85,7 @@ int runFill(const QStringList& args, CliIo& io) {
     const QFileInfo templateFile(parser.value(templateOption));
     if (parser.value(templateOption).contains(QLatin1Char('/')))
         console.programFolderOverride = withTrailingSlash(templateFile.absolutePath());
-    const ScopedPlatform platformScope(&console);
+    ProgramScope globals(&console);
 
     for (const QString& p : parser.values(pictureOption)) {
         Entry e;
@@ -111,9 +112,8 @@ int runFill(const QStringList& args, CliIo& io) {
     if (!QFileInfo(home).isDir())
         return cmd.badInput(QStringLiteral("home folder not found: ") + home);
 
-    TDataModule1 dm;
+    TDataModule1& dm = globals.createDataModule();
     dm.homedir = withTrailingSlash(QFileInfo(home).absoluteFilePath());
-    const ScopedDataModule dataModuleScope(&dm);
 
     TRTFGebindeObjekt builder;
     builder.sVorlageDatei = templateFile.fileName();

@@ -1,11 +1,9 @@
 #include "cli/Commands.h"
-#include "cli/ConsolePlatform.h"
 #include "cli/Installation.h"
 
-#include "core/DataModule.h"
-#include "core/IniFile.h"
+#include "core/Startup.h"
 #include "labels/StockPartLabel.h"
-#include "texts/UebText.h"
+#include "platform/Platform.h"
 
 #include <QCommandLineParser>
 
@@ -32,20 +30,6 @@ const char* const kUsage =
     "  --safety              tick \"Sicherheitsrelevante Bauteile\" (default: as the article says)\n"
     "  --supplier-field F    supplier field instead of the article's\n"
     "Exit status: 0 made, 1 a check failed (its message on stderr), 2 other errors.\n";
-
-// A text catalogue of the command's own, so the configured language is used
-// and nothing of the caller's catalogue changes.
-class CatalogueScope {
-public:
-    CatalogueScope() : m_previous(UebTextListe) { UebTextListe = &m_catalogue; }
-    ~CatalogueScope() { UebTextListe = m_previous; }
-    CatalogueScope(const CatalogueScope&) = delete;
-    CatalogueScope& operator=(const CatalogueScope&) = delete;
-
-private:
-    TUebTextListe m_catalogue;
-    TUebTextListe* m_previous;
-};
 
 } // namespace
 
@@ -94,12 +78,10 @@ int runLabel(const QStringList& args, CliIo& io) {
     if (copies != QLatin1String("1") && copies != QLatin1String("4"))
         return cmd.badInput(QStringLiteral("--copies must be 1 or 4"));
 
-    ConsolePlatform console(io.err);
-    console.programFolderOverride = programFolder;
+    Installation inst(io, programFolder, home);
     // The form's question about an empty storage place: a storage place given
     // empty on the command line means "yes, without one".
-    console.questionAnswer = parser.isSet(storageOption) ? MessageAnswer::Yes : MessageAnswer::No;
-    ScopedPlatform platformScope(&console);
+    inst.console.questionAnswer = parser.isSet(storageOption) ? MessageAnswer::Yes : MessageAnswer::No;
 
     QDate date = platform().now().date();
     if (parser.isSet(dateOption)) {
@@ -109,22 +91,18 @@ int runLabel(const QStringList& args, CliIo& io) {
                                 parser.value(dateOption));
     }
 
-    CatalogueScope catalogueScope;
-    TDataModule1 dm;
-    ScopedDataModule dataModuleScope(&dm);
-
-    const IniFile settings = readInstallationSettings(dm, home);
-    const QString section = QStringLiteral("Einstellungen");
-    LadeSprache(dm.Sprache);
-    if (const int status = requireArticleFile(cmd, dm); status != GoOn)
+    inst.startup.readSettings();
+    inst.startup.loadLanguage();
+    if (const int status = inst.requireArticleFile(cmd); status != GoOn)
         return status;
-    dm.LeseArtikelINI();
+    inst.startup.readArticles();
 
     StockPartLabel label;
     label.FormCreate();
     // The supplier numbers as the main window hands them to the form.
-    label.edSAPLieferantennr.setText(settings.readString(section, QStringLiteral("SAPLieferantennummer"), QString()));
-    label.edLiefNrKurz.setText(settings.readString(section, QStringLiteral("LieferantennummerKurz"), QString()));
+    const Startup::SupplierNumbers numbers = Startup::supplierNumbers();
+    label.edSAPLieferantennr.setText(numbers.sap);
+    label.edLiefNrKurz.setText(numbers.kurz);
 
     label.cmbMatnr.userTyped(parser.value(matnrOption));
     if (label.cmbMatnr.itemIndex() < 0)

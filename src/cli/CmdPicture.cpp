@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 
 #include <QCommandLineParser>

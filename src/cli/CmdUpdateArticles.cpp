@@ -1,10 +1,10 @@
 #include "cli/Commands.h"
-#include "cli/ConsolePlatform.h"
 #include "cli/Installation.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/DataModule.h"
-#include "core/IniFile.h"
+#include "core/Startup.h"
+#include "platform/Platform.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -61,47 +61,32 @@ int runUpdateArticles(const QStringList& args, CliIo& io) {
         status != GoOn)
         return status;
 
-    ConsolePlatform console(io.err);
-    console.programFolderOverride = programFolder;
-    ScopedPlatform platformScope(&console);
-    TDataModule1 dm;
-    ScopedDataModule dataModuleScope(&dm);
-
-    const IniFile settings = readInstallationSettings(dm, home);
-    dm.schreibeLog = settings.readBool(QStringLiteral("Einstellungen"), QStringLiteral("Logger"), false);
-    dm.writeLog(QStringLiteral("~ ART.NR PATH: ") + dm.ArtikelnummerPflegePfad);
-
-    if (const int status = requireArticleFile(cmd, dm); status != GoOn)
+    Installation inst(io, programFolder, home);
+    TDataModule1& dm = inst.dm;
+    inst.startup.readSettings();
+    if (const int status = inst.requireArticleFile(cmd); status != GoOn)
         return status;
     const bool inUse = !platform().fileExists(dm.ArtikelnummerPflegePfad + dm.sAktArtikelliste);
+    inst.startup.readArticles();
 
-    dm.writeLog(QStringLiteral("~ READ DATASETS:"));
-    dm.LeseArtikelINI();
-
-    const QString eanList = dm.ArtikelnummerPflegePfad + dm.EAN_File_Name;
+    const QString eanList = inst.startup.eanListPath();
     if (parser.isSet(downloadOption)) {
-        dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD"));
         bool downloaded = false;
         try {
-            downloaded = dm.downloadFileFromUrl(dm.EAN_Download_Pfad, eanList);
+            downloaded = inst.startup.downloadEanList();
         } catch (const AppError& e) {
             io.err << e.message() << "\n"; // the routine shows only request errors itself
-        }
-        if (!downloaded) {
             dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FAILED"));
             dm.saveLog();
-            return ExitDownloadFailed;
         }
-        dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FINISHED"));
+        if (!downloaded)
+            return ExitDownloadFailed;
     }
     if (!platform().fileExists(eanList))
         return cmd.badInput(QStringLiteral("EAN list not found: ") + eanList + QStringLiteral("; nothing merged"));
 
     const TArtikelListe before = copyOf(dm.myDaten.ArtikelListe);
-    dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));
-    dm.AktualisiereDatensaetze();
-    dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE FINISHED"));
-    dm.saveLog();
+    inst.startup.mergeEanList({});
 
     const TArtikelListe& after = dm.myDaten.ArtikelListe;
     io.out << after.Count() << " articles, " << countChanged(before, after) << " changed\n";

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/DataModule.h"
 #include "platform/QtPlatform.h"
 
 #include <QTextStream>
@@ -38,30 +37,6 @@ public:
 
 private:
     QTextStream& m_err;
-};
-
-// Installs a platform for the lifetime of the scope and restores the previous one after.
-class ScopedPlatform {
-public:
-    explicit ScopedPlatform(Platform* p) : m_previous(installedPlatform()) { setPlatform(p); }
-    ~ScopedPlatform() { setPlatform(m_previous); }
-    ScopedPlatform(const ScopedPlatform&) = delete;
-    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
-
-private:
-    Platform* m_previous;
-};
-
-// Makes `dm` the program's data module (DataModule1) for the lifetime of the scope.
-class ScopedDataModule {
-public:
-    explicit ScopedDataModule(TDataModule1* dm) : m_previous(DataModule1) { DataModule1 = dm; }
-    ~ScopedDataModule() { DataModule1 = m_previous; }
-    ScopedDataModule(const ScopedDataModule&) = delete;
-    ScopedDataModule& operator=(const ScopedDataModule&) = delete;
-
-private:
-    TDataModule1* m_previous;
 };
 
 } // namespace zw::cli

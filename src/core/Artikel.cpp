@@ -1,6 +1,6 @@
 #include "core/Artikel.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "core/AppError.h"
-#include "core/Convert.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
 #include "core/DataModule.h"
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 #include "platform/Platform.h"
 
+#include <QFile>
 #include <QHash>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -17,16 +17,6 @@ namespace {
 
 const QString kWorkingCopy = QStringLiteral("open_Artikel.ini");
 
-QStringView trimmedView(QStringView s) {
-    qsizetype begin = 0;
-    qsizetype end = s.size();
-    while (begin < end && s[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && s[end - 1].unicode() <= 32)
-        --end;
-    return s.sliced(begin, end - begin);
-}
-
 // The article file as an in-memory INI file: trimmed lines, ";" comments and
 // blank lines skipped, names compared without regard to letter case, the first
 // section and the first key of a name counting. Keys and values are views into
@@ -36,6 +26,16 @@ public:
     explicit ArticleIni(QString text) : m_text(std::move(text)) { parse(); }
 
     qsizetype lineCount() const { return m_lineCount; }
+
+    // The sections a read of `articles` articles leaves out: all but the
+    // first "Anzahl" and the first "TArtikel_1" to "TArtikel_<articles>".
+    qsizetype sectionsNotRead(qsizetype articles) const {
+        qsizetype read = sectionNamed(QStringLiteral("anzahl")) ? 1 : 0;
+        for (auto it = m_articleSections.cbegin(); it != m_articleSections.cend(); ++it)
+            if (it.key() <= articles)
+                ++read;
+        return qsizetype(m_ranges.size()) - read;
+    }
 
     QString readString(const QString& sectionName, const QString& key) const {
         const Range* r = sectionNamed(sectionName.toLower());
@@ -152,18 +152,18 @@ private:
 
     void addLine(QStringView raw) {
         ++m_lineCount;
-        const QStringView line = trimmedView(raw);
+        const QStringView line = trimControl(raw);
         if (line.isEmpty() || line.front() == QLatin1Char(';'))
             return;
         if (line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
             closeSection();
-            openSection(trimmedView(line.sliced(1, line.size() - 2)));
+            openSection(trimControl(line.sliced(1, line.size() - 2)));
             return;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (!m_open || eq < 0)
             return;
-        m_entries.push_back({trimmedView(line.first(eq)), trimmedView(line.sliced(eq + 1))});
+        m_entries.push_back({trimControl(line.first(eq)), trimControl(line.sliced(eq + 1))});
     }
 
     void closeSection() {
@@ -172,20 +172,7 @@ private:
     }
 
     void parse() {
-        const QStringView text(m_text);
-        const qsizetype n = text.size();
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = text[i].unicode();
-            if (c != u'\r' && c != u'\n')
-                continue;
-            addLine(text.sliced(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1].unicode() == u'\n')
-                ++i;
-            start = i + 1;
-        }
-        if (start < n)
-            addLine(text.sliced(start));
+        forEachLine(m_text, [this](QStringView line, QStringView) { addLine(line); });
         closeSection();
     }
 
@@ -203,17 +190,7 @@ QString loadText(const QString& path, TextEncoding fallback) {
     QByteArray bytes;
     if (!readFileBytes(path, bytes))
         throw AppError(QStringLiteral("Cannot open file \"%1\".").arg(path));
-    const TextDocument probe = decodeTextFile(bytes.left(3), fallback);
-    const qsizetype mark = !probe.byteOrderMark ? 0 : (probe.encoding == TextEncoding::Utf8 ? 3 : 2);
-    if (!probe.byteOrderMark && probe.encoding == TextEncoding::Utf8) {
-        // A file without a mark that is no valid UTF-8 was written in the code
-        // page by an older tool; decoding it as UTF-8 would turn its umlauts into
-        // replacement characters, and the next write would make that permanent.
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        QString text = utf8.decode(bytes);
-        return utf8.hasError() ? decodeWindows1252(bytes) : text;
-    }
-    return decodeBytes(mark ? bytes.mid(mark) : bytes, probe.encoding);
+    return decodeText(bytes, fallback).text;
 }
 
 // Counts beyond this bound and beyond the file's own line count cannot come from
@@ -234,12 +211,18 @@ void TDataModule1::LeseArtikelINI() {
     else if (platform().fileExists(workingCopy))
         text = loadText(workingCopy, TextEncoding::Windows1252);
     ArticleIni ini(std::move(text));
+    m_fileWithUnreadSections.clear();
 
     const QString count = ini.readString(QStringLiteral("Anzahl"), QStringLiteral("Anzahl"));
     writeLog(QStringLiteral("~~~~ COUNT: ") + count);
-    if (QString::compare(count, QStringLiteral("0"), Qt::CaseSensitive) <= 0)
+    const bool none = QString::compare(count, QStringLiteral("0"), Qt::CaseSensitive) <= 0;
+    const int n = none ? 0 : strToInt(count);
+    // The writer rewrites only what was read: sections beyond the count (added
+    // by hand) would be lost with the next write unless the file is kept.
+    if (ini.sectionsNotRead(n) > 0)
+        m_fileWithUnreadSections = platform().fileExists(current) ? current : workingCopy;
+    if (none)
         return;
-    const int n = strToInt(count);
     if (n > std::max(ini.lineCount(), kPlausibleArticleCount))
         throw AppError(QStringLiteral("'%1' is not a valid article count").arg(count));
 
@@ -308,9 +291,24 @@ void TDataModule1::SchreibeArtikelINI() {
         text += crlf;
     }
     slSorted.clear();
+    if (path == m_fileWithUnreadSections) {
+        keepFileWithUnreadSections(path);
+        m_fileWithUnreadSections.clear();
+    }
     // Another workstation may take the file as its working copy while this one
     // writes; a new Artikel.ini beside it would strand that workstation's edits.
     replaceFileAtomically(path, text.toUtf8(), [&] { return platform().fileExists(path); });
+}
+
+void TDataModule1::keepFileWithUnreadSections(const QString& path) {
+    const QString stem = path + QLatin1Char('.') + platform().now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString backup = stem + QStringLiteral(".bak");
+    for (int n = 2; platform().fileExists(backup); ++n)
+        backup = stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".bak");
+    // QFile::copy never overwrites; a failed copy stops the write, so nothing is lost.
+    if (!QFile::copy(path, backup))
+        throw AppError(QStringLiteral("Cannot copy file \"%1\" to \"%2\".").arg(path, backup));
+    writeLog(QStringLiteral("~~~~ SECTIONS NOT READ, PREVIOUS FILE KEPT: ") + backup);
 }
 
 } // namespace zw

@@ -1,8 +1,9 @@
 #include "core/DataModule.h"
 
-#include "core/AppError.h"
-#include "core/IniFile.h"
-#include "core/TextFile.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
+#include "base/TextFile.h"
+#include "core/Settings.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -47,15 +48,10 @@ void TDataModule1::DataModuleDestroy() {
 }
 
 void TDataModule1::LadeGeraetetypUndLagerplatz() {
-    const IniFile ini(GibPfadToEigeneDateien(sAktBarcodeFile));
-    auto valuesOf = [&](const QString& section) {
-        QStringList values;
-        for (const QString& line : ini.readSectionValues(section))
-            values.append(line.mid(line.indexOf(QLatin1Char('=')) + 1));
-        return values;
-    };
-    slGeraetetyp = valuesOf(QStringLiteral("Geraetetyp"));
-    slLagerplatz = valuesOf(QStringLiteral("Lagerplatz"));
+    // Not yet DataModule1, so not Settings::homeFirst().
+    const Settings ini(GibPfadToEigeneDateien(sAktBarcodeFile));
+    slGeraetetyp = ini.read(settings::Geraetetyp);
+    slLagerplatz = ini.read(settings::Lagerplatz);
 }
 
 QString TDataModule1::GibPfadToEigeneDateien(const QString& s) const {
@@ -86,19 +82,25 @@ void TDataModule1::writeLog(const QString& s) {
 void TDataModule1::saveLog() {
     if (!schreibeLog)
         return;
-    writeTextFile(homedir + loggerNameAndTimestamp, sLogger, TextEncoding::Windows1252, false);
+    try {
+        writeTextFile(homedir + loggerNameAndTimestamp, sLogger, TextEncoding::Windows1252, false);
+    } catch (const AppError& e) {
+        if (!logSaveFailed)
+            throw;
+        schreibeLog = false;
+        logSaveFailed(e.message());
+    }
 }
 
 QString TDataModule1::downloadServer() {
-    const IniFile ini(platform().programFolder() + QStringLiteral("Barcode.ini"));
-    const QString host = ini.readString(QStringLiteral("Einstellungen"), QStringLiteral("DownloadServer"), QString());
+    const QString host = Settings::programFolder().read(settings::DownloadServer, QString());
     return host.isEmpty() ? QString::fromLatin1(DefaultDownloadServer) : host;
 }
 
 QString TSysFolderLocation::GetShellFolder() const {
     if (_CSIDL != CSIDL_PERSONAL)
         throw AppError(QStringLiteral("Argument ungültig"));
-    QString path = platform().documentsFolder().trimmed();
+    QString path = trimControl(platform().documentsFolder());
     if (path.isEmpty())
         throw AppError(QStringLiteral("Ordner kann nicht ermittelt werden"));
     if (!QDir(path).exists())

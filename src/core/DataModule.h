@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace zw {
 
 // The application data module: folders, settings, the article list, the
@@ -48,7 +50,11 @@ public:
     QString SaveToEigeneDateien(const QString& s) const;
 
     void writeLog(const QString& s);
+    // Raises the file error to the caller, unless logSaveFailed is set: then
+    // that is told, and the log stays in memory only from then on.
     void saveLog();
+    // The command line sets this: a log that cannot be saved must not end a run.
+    std::function<void(const QString& error)> logSaveFailed;
 
     // Article file.
     void LeseArtikelINI();
@@ -67,6 +73,10 @@ public:
     static const char* const DefaultDownloadServer;
 
 private:
+    // Copies the article file beside itself before a write drops sections the last read left out.
+    void keepFileWithUnreadSections(const QString& path);
+    // The article file whose last read left sections out, else empty.
+    QString m_fileWithUnreadSections;
     // The "[stamp] " prefix of the last log line and its second, reused while
     // the second lasts: a large article file logs one line per article.
     QString m_logPrefix;

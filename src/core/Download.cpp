@@ -1,4 +1,4 @@
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/DataModule.h"
 #include "core/HttpGet.h"
 #include "platform/Platform.h"

@@ -1,11 +1,9 @@
 #include "core/EanList.h"
 
-#include "core/AppError.h"
-#include "core/Convert.h"
-#include "core/TextFile.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
+#include "base/TextFile.h"
 
-#include <QFile>
-#include <QStringDecoder>
 
 namespace zw {
 
@@ -15,11 +13,11 @@ const QString kNoNumber = QStringLiteral("00-00-000-000");
 const QString kNoIndex = QStringLiteral("00");
 
 QString orDefault(QStringView value, const QString& fallback) {
-    return trimControl(value.toString()).isEmpty() ? fallback : value.toString();
+    return trimControl(value).isEmpty() ? fallback : value.toString();
 }
 
 QString trimmedCut(QStringView value, qsizetype length) {
-    return trimControl(value.toString()).left(length);
+    return cutToLength(trimControl(value.toString()), length);
 }
 
 // Sets `target` and reports whether it changed.
@@ -28,39 +26,6 @@ bool assign(QString& target, QString value) {
         return false;
     target = std::move(value);
     return true;
-}
-
-// The text of one line's bytes. Lines are cut at the bytes (or UTF-16 units)
-// of CR and LF, which never occur inside a character, so decoding line by line
-// gives what decoding the whole file gives.
-QString decodeLine(QByteArrayView bytes, TextEncoding encoding) {
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return QString::fromUtf8(bytes);
-    case TextEncoding::Windows1252:
-        return decodeWindows1252(QByteArray::fromRawData(bytes.data(), bytes.size()));
-    case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE: {
-        QStringDecoder decoder(encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE
-                                                                 : QStringConverter::Utf16BE,
-                               QStringConverter::Flag::Stateless);
-        return decoder.decode(bytes);
-    }
-    }
-    return {};
-}
-
-// The code of the unit at `at`: a byte, or a UTF-16 unit in the file's byte order.
-char16_t unitAt(const char* p, TextEncoding encoding) {
-    const auto b0 = static_cast<unsigned char>(p[0]);
-    switch (encoding) {
-    case TextEncoding::Utf16LE:
-        return char16_t(b0 | (static_cast<unsigned char>(p[1]) << 8));
-    case TextEncoding::Utf16BE:
-        return char16_t((b0 << 8) | static_cast<unsigned char>(p[1]));
-    default:
-        return b0;
-    }
 }
 
 } // namespace
@@ -101,77 +66,6 @@ bool applyEanLine(TArtikel& a, QStringView line) {
     for (int i = 0; i < 6; ++i)
         changed |= assign(*languages[i], trimmedCut(f[std::size_t(9 + i)], 72));
     return changed;
-}
-
-void forEachTextLine(const QString& path, const std::function<void(QStringView)>& onLine) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    constexpr qint64 kPiece = 1 << 20;
-    auto readPiece = [&] {
-        QByteArray piece = file.read(kPiece);
-        if (file.error() != QFileDevice::NoError)
-            throw AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-        return piece;
-    };
-
-    QByteArray buffer = readPiece();
-    while (buffer.size() < 3 && !file.atEnd()) { // a pipe may deliver less; the mark needs three bytes
-        const QByteArray more = readPiece();
-        if (more.isEmpty())
-            break;
-        buffer += more;
-    }
-    const TextDocument probe = decodeTextFile(buffer.left(3));
-    const TextEncoding encoding = probe.encoding;
-    const qsizetype unit = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE ? 2 : 1;
-    buffer.remove(0, !probe.byteOrderMark ? 0 : (encoding == TextEncoding::Utf8 ? 3 : 2));
-    qint64 contentBytes = buffer.size();
-
-    qsizetype scanned = 0; // buffer[0, scanned) holds no line end
-    bool afterCr = false;  // the last line ended with CR: an LF right after it belongs to it
-    for (bool atEnd = false; !atEnd;) {
-        const qsizetype n = buffer.size() - buffer.size() % unit;
-        const char* p = buffer.constData();
-        qsizetype lineStart = 0;
-        qsizetype i = scanned;
-        if (afterCr && i < n) {
-            if (unitAt(p + i, encoding) == u'\n')
-                lineStart = i += unit;
-            afterCr = false;
-        }
-        for (; i < n; i += unit) {
-            const char16_t c = unitAt(p + i, encoding);
-            if (c != u'\r' && c != u'\n')
-                continue;
-            const QString line = decodeLine(QByteArrayView(p + lineStart, i - lineStart), encoding);
-            onLine(line);
-            if (c == u'\r') {
-                if (i + unit < n) {
-                    if (unitAt(p + i + unit, encoding) == u'\n')
-                        i += unit;
-                } else {
-                    afterCr = true;
-                }
-            }
-            lineStart = i + unit;
-        }
-        buffer.remove(0, lineStart);
-        scanned = buffer.size() - buffer.size() % unit;
-        const QByteArray piece = readPiece();
-        atEnd = piece.isEmpty();
-        contentBytes += piece.size();
-        buffer += piece;
-    }
-    if (buffer.isEmpty())
-        return;
-    QString last = decodeLine(buffer, encoding);
-    // Decoding a whole UTF-16 file turns a lone byte at its end into a
-    // replacement character, unless that byte is all there is.
-    if (unit == 2 && buffer.size() == 1 && contentBytes > 1)
-        last = QString(QChar::ReplacementCharacter);
-    if (!last.isEmpty())
-        onLine(last);
 }
 
 EanMatcher::EanMatcher(const TArtikelListe& articles) {

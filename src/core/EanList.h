@@ -7,7 +7,6 @@
 #include <QStringView>
 
 #include <array>
-#include <functional>
 
 namespace zw {
 
@@ -27,13 +26,6 @@ QStringView eanLineKey(QStringView line);
 // cut (40 and 72 characters), empty drawing, MQS and KST numbers and indexes
 // replaced by "00-00-000-000" and "00". Returns whether any field changed.
 bool applyEanLine(TArtikel& article, QStringView line);
-
-// Calls `onLine` for every line of a text file, in file order. The encoding
-// comes from a byte-order mark (UTF-8, UTF-16 LE/BE), else Windows-1252; lines
-// end with CR LF, LF or CR. The file is read in pieces, so a list of any size
-// needs memory only for its longest line. Raises AppError when the file cannot
-// be opened or read.
-void forEachTextLine(const QString& path, const std::function<void(QStringView)>& onLine);
 
 // Finds, for every article whose material number has 7 or 10 characters, the
 // last line of the list whose key ends in that number (compared over the last 7

@@ -1,6 +1,8 @@
 #include "core/DataModule.h"
 #include "core/EanList.h"
 
+#include "base/TextFile.h"
+
 namespace zw {
 
 void TDataModule1::AktualisiereDatensaetze() {

@@ -1,7 +1,7 @@
 #include "core/IniFile.h"
 
-#include "core/AppError.h"
-#include "core/Convert.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
 
 #include <QFileInfo>
 
@@ -10,27 +10,27 @@ namespace zw {
 namespace {
 
 bool isSectionLine(const QString& line, QString* name) {
-    const QString t = line.trimmed();
+    const QStringView t = trimControl(QStringView(line));
     if (!t.startsWith(QLatin1Char('[')))
         return false;
     if (name) {
         const qsizetype close = t.indexOf(QLatin1Char(']'));
-        *name = (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+        *name = trimControl(close < 0 ? t.sliced(1) : t.sliced(1, close - 1)).toString();
     }
     return true;
 }
 
 bool isEntryLine(const QString& line, QString* key, QString* value) {
-    const QString t = line.trimmed();
+    const QStringView t = trimControl(QStringView(line));
     if (t.isEmpty() || t.startsWith(QLatin1Char(';')))
         return false;
     const qsizetype eq = t.indexOf(QLatin1Char('='));
     if (eq < 0)
         return false;
     if (key)
-        *key = t.left(eq).trimmed();
+        *key = trimControl(t.first(eq)).toString();
     if (value)
-        *value = t.mid(eq + 1).trimmed();
+        *value = trimControl(t.sliced(eq + 1)).toString();
     return true;
 }
 
@@ -65,26 +65,12 @@ bool IniFile::load(Content& c) const {
     QByteArray bytes;
     if (!readFileBytes(m_path, bytes))
         return false;
-    const TextDocument probe = decodeTextFile(bytes.left(4));
-    c.encoding = probe.encoding;
-    c.byteOrderMark = probe.byteOrderMark;
-    const qsizetype skip = !c.byteOrderMark ? 0 : (c.encoding == TextEncoding::Utf8 ? 3 : 2);
-    const QString text = decodeBytes(bytes.mid(skip), c.encoding);
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar ch = text.at(i);
-        if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n'))
-            continue;
-        qsizetype endLen = 1;
-        if (ch == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            endLen = 2;
-        c.lines.append({text.mid(start, i - start), text.mid(i, endLen)});
-        i += endLen - 1;
-        start = i + 1;
-    }
-    if (start < n)
-        c.lines.append({text.mid(start), QString()});
+    // Linux editors write UTF-8 without a mark; valid UTF-8 is read as such.
+    const DecodedText d = decodeText(bytes, TextEncoding::Utf8);
+    c.byteOrderMark = d.byteOrderMark;
+    // A file without a mark is written in the code page (unless a value needs more).
+    c.encoding = d.byteOrderMark ? d.encoding : TextEncoding::Windows1252;
+    forEachLine(d.text, [&](QStringView line, QStringView ending) { c.lines.append({line.toString(), ending.toString()}); });
     return true;
 }
 
@@ -186,7 +172,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     // New key: after the section's last non-blank line, before blank lines that
     // separate it from the next section.
     int insertAt = end;
-    while (insertAt > header + 1 && c.lines[insertAt - 1].text.trimmed().isEmpty())
+    while (insertAt > header + 1 && trimControl(QStringView(c.lines[insertAt - 1].text)).isEmpty())
         --insertAt;
     if (c.lines[insertAt - 1].ending.isEmpty())
         c.lines[insertAt - 1].ending = crlf;

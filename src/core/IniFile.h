@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,8 +11,10 @@ namespace zw {
 // file, reads or writes, and closes it again. A write changes or appends only
 // the key written; every other line keeps its bytes and its line end (unless a
 // value needs characters beyond Windows-1252: then the file is rewritten as UTF-8
-// with a mark, every line keeping its text). Section and key names compare
-// without regard to letter case; values are trimmed.
+// with a mark, every line keeping its text). A file without a mark is read as
+// UTF-8 when it is valid UTF-8, else in the code page, and written in the code
+// page (each line keeping its text). Section and key names compare without
+// regard to letter case; names and values are trimmed of codes up to 32.
 // An empty path stands for "no file": reads yield the defaults, writes do nothing.
 class IniFile {
 public:

@@ -1,7 +1,7 @@
 #include "labeldoc/RTFGebindeObjekt.h"
 
-#include "core/AppError.h"
-#include "core/Convert.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
 
 namespace zw {
 

@@ -1,6 +1,6 @@
 #include "labeldoc/MetafileWriter.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "labeldoc/RTFGebindeObjekt.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/DataModule.h"
-#include "core/IniFile.h"
-#include "core/TextFile.h"
+#include "core/Settings.h"
+#include "base/TextFile.h"
 #include "platform/Platform.h"
 
 #include <QFileInfo>
@@ -116,13 +116,9 @@ TRTFGebindeObjekt::TRTFGebindeObjekt() {
 TRTFGebindeObjekt::~TRTFGebindeObjekt() = default;
 
 void TRTFGebindeObjekt::Lese_Lieferantennummer_aus_INI() {
-    const QString fileName = QStringLiteral("Barcode.ini");
-    const QString path =
-        DataModule1 ? DataModule1->GibPfadToEigeneDateien(fileName) : platform().programFolder() + fileName;
-    const IniFile ini(path);
-    const QString section = QStringLiteral("Einstellungen");
-    Lieferantennummer = ini.readString(section, QStringLiteral("SAPLieferantennummer"), QString());
-    LieferantennummerKurz = ini.readString(section, QStringLiteral("LieferantennummerKurz"), QString());
+    const Settings ini = Settings::homeFirst();
+    Lieferantennummer = ini.read(settings::SAPLieferantennummer, QString());
+    LieferantennummerKurz = ini.read(settings::LieferantennummerKurz, QString());
 }
 
 void TRTFGebindeObjekt::AddEinWert(const QString& sNr, const QString& sText) {

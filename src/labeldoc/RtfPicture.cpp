@@ -1,6 +1,6 @@
 #include "labeldoc/RTFGebindeObjekt.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "labeldoc/MetafileWriter.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "labels/ArticleLabel.h"
 
-#include "core/Convert.h"
+#include "base/Convert.h"
 #include "core/DataModule.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "labels/ComboMaterialNumberBox.h"

@@ -1,6 +1,6 @@
 #include "labels/FieldGroups.h"
 
-#include "core/Convert.h"
+#include "base/Convert.h"
 
 namespace zw {
 

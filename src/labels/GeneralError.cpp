@@ -1,6 +1,6 @@
 #include "labels/GeneralError.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/Platform.h"
 
 namespace zw {

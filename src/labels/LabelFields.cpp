@@ -1,6 +1,6 @@
 #include "labels/LabelFields.h"
 
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 
 namespace zw {
 

@@ -1,9 +1,9 @@
 #include "labels/LabelLogic.h"
 
-#include "core/AppError.h"
-#include "core/Convert.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
 #include "core/DataModule.h"
-#include "core/IniFile.h"
+#include "core/Settings.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"
@@ -167,11 +167,10 @@ void LabelLogic::showWhileTicked(PictureField& picture, const CheckField& box) {
 }
 
 void LabelLogic::readSupplierNumbers(MaskEditField& number, MaskEditField* shortNumber) {
-    const IniFile ini(DataModule1->GibPfadToEigeneDateien(QStringLiteral("Barcode.ini")));
-    const QString section = QStringLiteral("Einstellungen");
-    number.setText(ini.readString(section, QStringLiteral("SAPLieferantennummer"), QString()));
+    const Settings ini = Settings::homeFirst();
+    number.setText(ini.read(settings::SAPLieferantennummer, QString()));
     if (shortNumber)
-        shortNumber->setText(ini.readString(section, QStringLiteral("LieferantennummerKurz"), QString()));
+        shortNumber->setText(ini.read(settings::LieferantennummerKurz, QString()));
 }
 
 QStringList LabelLogic::unitItems() {

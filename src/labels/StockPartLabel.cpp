@@ -1,6 +1,6 @@
 #include "labels/StockPartLabel.h"
 
-#include "core/Convert.h"
+#include "base/Convert.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"

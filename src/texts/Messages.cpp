@@ -1,6 +1,6 @@
 #include "texts/Messages.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "texts/UebText.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "texts/UebText.h"
 
-#include "core/AppError.h"
-#include "core/Convert.h"
-#include "core/TextFile.h"
+#include "base/AppError.h"
+#include "base/Convert.h"
+#include "base/TextFile.h"
 #include "platform/Platform.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "barcode/Barcode.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include <QString>
 

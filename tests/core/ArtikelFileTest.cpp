@@ -1,4 +1,4 @@
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/Artikel.h"
 #include "core/DataModule.h"
 

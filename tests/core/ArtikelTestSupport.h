@@ -5,6 +5,7 @@
 
 #include "core/Artikel.h"
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 
 #include "FakePlatform.h"
 
@@ -18,19 +19,17 @@ namespace zw::test {
 
 struct ArticleFolder {
     ScopedFakePlatform platform;
-    std::unique_ptr<TDataModule1> dm;
+    ProgramScope globals{&platform.fake};
+    TDataModule1* dm = &globals.createDataModule();
     QString folder; // the article folder, with a trailing "/"
 
     ArticleFolder() {
-        dm = std::make_unique<TDataModule1>();
-        DataModule1 = dm.get();
         folder = platform.root() + QStringLiteral("articles/");
         QDir().mkpath(folder);
         dm->homedir = platform.root() + QStringLiteral("home/");
         QDir().mkpath(dm->homedir);
         dm->ArtikelnummerPflegePfad = folder;
     }
-    ~ArticleFolder() { DataModule1 = nullptr; }
 
     QString articleFile() const { return folder + QStringLiteral("Artikel.ini"); }
     QString eanList() const { return folder + QStringLiteral("artikel_ean_liste.txt"); }

@@ -5,7 +5,7 @@
 // purpose; the tests and the benchmark compare the real merge with it.
 
 #include "core/Artikel.h"
-#include "core/Convert.h"
+#include "base/Convert.h"
 
 #include <QStringList>
 

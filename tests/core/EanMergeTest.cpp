@@ -1,7 +1,7 @@
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/DataModule.h"
 #include "core/EanList.h"
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 
 #include "ArtikelTestSupport.h"
 #include "EanMergeReference.h"

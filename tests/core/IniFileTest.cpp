@@ -1,5 +1,5 @@
 #include "core/IniFile.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include "FakePlatform.h"
 

@@ -1,5 +1,5 @@
 zw_add_test(articles_tests
-    SOURCES ArtikelTestSupport.h EanMergeReference.h ArtikelFileTest.cpp EanMergeTest.cpp OptionenTest.cpp
+    SOURCES ArtikelTestSupport.h EanMergeReference.h ArtikelFileTest.cpp EanMergeTest.cpp
     LIBS zw_core)
 # The command line's update-articles, run in-process.
 zw_add_test(articles_cli_tests

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 
 #include "FakePlatform.h"
 
@@ -12,14 +13,13 @@ namespace zw::test {
 // DataModule1 for the lifetime of the object.
 struct BuilderEnvironment {
     ScopedFakePlatform platform;
-    TDataModule1 dataModule;
+    ProgramScope globals{&platform.fake};
+    TDataModule1& dataModule = globals.createDataModule();
 
     BuilderEnvironment() {
         dataModule.homedir = platform.root() + QStringLiteral("home/");
         QDir().mkpath(dataModule.homedir);
-        DataModule1 = &dataModule;
     }
-    ~BuilderEnvironment() { DataModule1 = nullptr; }
     BuilderEnvironment(const BuilderEnvironment&) = delete;
     BuilderEnvironment& operator=(const BuilderEnvironment&) = delete;
 

@@ -1,4 +1,4 @@
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 
 #include "BuilderEnvironment.h"

@@ -2,6 +2,7 @@
 
 #include "core/Artikel.h"
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 #include "texts/UebText.h"
 
 #include "FakePlatform.h"
@@ -47,21 +48,15 @@ inline void installResource(const QString& name, const QString& folder) {
 // catalogue is the installation's own.
 class LabelInstallation {
 public:
-    LabelInstallation() : m_previousCatalogue(UebTextListe) {
-        UebTextListe = &catalogue;
+    LabelInstallation() {
         for (const char* name : {"VorlageLagerteil_1fach.rtf", "VorlageLagerteil_4fach.rtf", "KreisS.bmp",
                                  "SpracheD.txt", "SpracheGB.txt"})
             installResource(QLatin1String(name), program());
         writeProgramSettings("[Einstellungen]\r\nSAPLieferantennummer=12345\r\nLieferantennummerKurz=42\r\n");
-        dataModule = std::make_unique<TDataModule1>();
+        dataModule = &globals.createDataModule();
         dataModule->homedir = platform.root() + QStringLiteral("home/");
         dataModule->ArtikelnummerPflegePfad = dataModule->homedir;
         QDir().mkpath(dataModule->homedir);
-        DataModule1 = dataModule.get();
-    }
-    ~LabelInstallation() {
-        DataModule1 = nullptr;
-        UebTextListe = m_previousCatalogue;
     }
     LabelInstallation(const LabelInstallation&) = delete;
     LabelInstallation& operator=(const LabelInstallation&) = delete;
@@ -78,11 +73,8 @@ public:
     }
 
     ScopedFakePlatform platform;
-    TUebTextListe catalogue;
-    std::unique_ptr<TDataModule1> dataModule;
-
-private:
-    TUebTextListe* m_previousCatalogue;
+    ProgramScope globals{&platform.fake};
+    TDataModule1* dataModule = nullptr;
 };
 
 } // namespace zw::test

@@ -1,7 +1,7 @@
 #include "labels/StockPartLabel.h"
 
-#include "core/AppError.h"
-#include "core/TextFile.h"
+#include "base/AppError.h"
+#include "base/TextFile.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "texts/Messages.h"
 

@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 
 #include <QDir>
@@ -140,16 +141,14 @@ class BuilderFolders {
 public:
     explicit BuilderFolders(const QString& home) {
         m_platform.fake.program = resourcePath(QString());
-        m_dataModule.homedir = QDir(home).absolutePath() + QLatin1Char('/');
-        DataModule1 = &m_dataModule;
+        m_globals.createDataModule().homedir = QDir(home).absolutePath() + QLatin1Char('/');
     }
-    ~BuilderFolders() { DataModule1 = nullptr; }
     BuilderFolders(const BuilderFolders&) = delete;
     BuilderFolders& operator=(const BuilderFolders&) = delete;
 
 private:
     ScopedFakePlatform m_platform;
-    TDataModule1 m_dataModule;
+    ProgramScope m_globals{&m_platform.fake};
 };
 
 QString pictureValue(TRTFGebindeObjekt& builder, Picture kind) {

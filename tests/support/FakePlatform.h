@@ -2,6 +2,8 @@
 
 #include "platform/QtPlatform.h"
 
+#include "TestFiles.h"
+
 #include <QList>
 #include <QSet>
 #include <QTemporaryDir>
@@ -83,9 +85,5 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-
-// Writes `bytes` to `path`, creating folders; fails the test when it cannot.
-void writeFile(const QString& path, const QByteArray& bytes);
-QByteArray readFile(const QString& path);
 
 } // namespace zw::test

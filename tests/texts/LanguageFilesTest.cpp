@@ -2,7 +2,7 @@
 // the component tags and messages the forms are built with, and whatever the
 // sources under src/ ask for, so forms added later are checked as well.
 
-#include "core/TextFile.h"
+#include "base/TextFile.h"
 #include "texts/Messages.h"
 
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 #include "texts/Messages.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "texts/UebText.h"
 
 #include "ScopedCatalogue.h"

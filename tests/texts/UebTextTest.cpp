@@ -1,5 +1,5 @@
 #include "texts/UebText.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include "FakePlatform.h"
 #include "ScopedCatalogue.h"

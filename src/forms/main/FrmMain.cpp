@@ -1,8 +1,7 @@
 #include "forms/main/FrmMain.h"
 
-#include "core/AppError.h"
 #include "core/DataModule.h"
-#include "core/IniFile.h"
+#include "core/Startup.h"
 #include "forms/labels/FrmEinzelteil.h"
 #include "forms/labels/FrmErsatzteil.h"
 #include "forms/labels/FrmGebindeAuftragsteil.h"
@@ -12,11 +11,8 @@
 #include "forms/proxy/ProxySetting.h"
 #include "labels/GeneralError.h"
 #include "platform/Platform.h"
-#include "texts/Messages.h"
-#include "texts/UebText.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -29,8 +25,6 @@ namespace zw {
 TfrmMain* frmMain = nullptr;
 
 namespace {
-
-const QString Separator = QString(57, QLatin1Char('#'));
 
 QLabel* centredLabel(QWidget* parent, const char* name, const QString& text, int pixelHeight, const QColor& colour) {
     auto* l = new QLabel(text, parent);
@@ -176,14 +170,11 @@ void TfrmMain::buildComponents() {
 }
 
 void TfrmMain::FormCreate() {
-    TDataModule1& dm = *DataModule1;
+    Startup startup(*DataModule1);
 
     // 1-2: title and window size.
-    setApplicationTitle(QStringLiteral("Kelb Zeichwerk v2.17.4"));
-    dm.writeLog(Separator);
-    dm.writeLog(applicationTitle());
-    dm.writeLog(platform().now().toString(QStringLiteral("yyyy.MM.dd - HH:mm:ss")));
-    dm.writeLog(Separator);
+    setApplicationTitle(Startup::ApplicationTitle);
+    startup.logTitle();
     if (const QScreen* s = screen()) {
         if (s->availableGeometry().height() < height())
             resize(width(), s->availableGeometry().height());
@@ -191,124 +182,24 @@ void TfrmMain::FormCreate() {
     }
     setWindowTitle(applicationTitle());
 
-    // 3-5: the home folder.
-    QString documents;
-    try {
-        documents = TSysFolderLocation(TSysFolderLocation::CSIDL_PERSONAL).GetShellFolder();
-    } catch (const AppError&) {
-        // No documents folder: the user chooses the home folder below.
-        documents.clear();
-    }
-    dm.homedir = documents;
-    dm.writeLog(QStringLiteral("~ HOMEDIR:"));
-    if (!documents.isEmpty() && QDir(documents).exists()) {
-        dm.homedir = documents + QStringLiteral("/KELB_Zeichwerk");
-        dm.writeLog(QStringLiteral("~~~~ FORCE PATH"));
-        dm.writeLog(QStringLiteral("~~~~ ") + dm.homedir);
-        if (!platform().createFolder(dm.homedir))
-            throw AppError(QStringLiteral("Cannot create folder \"%1\".").arg(dm.homedir));
-        dm.writeLog(QStringLiteral("~~~~ FORCE PATH SUCCESS"));
-    } else {
-        QString chosen;
-        do {
-            chosen = platform().chooseFolder(msgText(msg::AblageverzeichnisWaehlen), QString());
-        } while (chosen.isEmpty() || !QDir(chosen).exists());
-        while (chosen.size() > 1 && chosen.endsWith(QLatin1Char('/')))
-            chosen.chop(1);
-        dm.homedir = chosen;
-        dm.writeLog(QStringLiteral("~~~~ PATH SELECTED"));
-    }
-    dm.homedir += QLatin1Char('/');
-    dm.writeLog(QStringLiteral("~~~~ HOMEDIR (FINAL): ") + dm.homedir);
-    dm.writeLog(Separator);
-    dm.saveLog();
-
-    // 6-8: settings of the program folder.
-    const IniFile ini(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
-    const QString section = QStringLiteral("Einstellungen");
-    dm.ArtikelnummerPflegePfad = ini.readString(section, QStringLiteral("ArtNrPfad"), dm.homedir);
-    dm.OFFLINE_Modus = ini.readBool(section, QStringLiteral("Offline"), false);
-    if (dm.ArtikelnummerPflegePfad.isEmpty())
-        dm.ArtikelnummerPflegePfad = dm.homedir;
-    // The files of the folder are named by appending to it.
-    if (!dm.ArtikelnummerPflegePfad.endsWith(QLatin1Char('/')))
-        dm.ArtikelnummerPflegePfad += QLatin1Char('/');
-    dm.writeLog(QStringLiteral("~ ART.NR PATH: ") + dm.ArtikelnummerPflegePfad);
-    dm.writeLog(Separator);
-    dm.saveLog();
-    dm.Sprache =
-        ini.readString(section, QStringLiteral("Sprache"), QStringLiteral("Deutsch")) == QLatin1String("Englisch")
-            ? QStringLiteral("GB")
-            : QStringLiteral("D");
-    dm.schreibeLog = ini.readBool(section, QStringLiteral("Logger"), false);
-    if (dm.OFFLINE_Modus) {
+    // 3-8: home folder and settings.
+    startup.findHomeFolder();
+    startup.readSettings();
+    if (DataModule1->OFFLINE_Modus) {
         setApplicationTitle(applicationTitle() + QStringLiteral(" - offline"));
         setWindowTitle(applicationTitle());
     }
 
-    // 9: the articles.
-    dm.saveLog();
-    dm.writeLog(QStringLiteral("~ READ DATASETS:"));
-    dm.LeseArtikelINI();
-    dm.writeLog(QStringLiteral("~~~~ SUCCESS"));
-    dm.writeLog(Separator);
-    dm.saveLog();
-
-    // 10-12: language, label forms, supplier numbers.
-    LadeSprache(dm.Sprache);
+    // 9-12: articles, language, label forms, supplier numbers.
+    startup.readArticles();
+    startup.loadLanguage();
     UebersetzteDialogNeu();
     createLabelForms();
     NachLiefNrWechselNeueEintragen();
     PageControl1->setCurrentWidget(tsLagerteil);
 
-    // 13-17: the EAN list.
-    const QString eanList = dm.ArtikelnummerPflegePfad + dm.EAN_File_Name;
-    if (dm.OFFLINE_Modus) {
-        if (platform().fileExists(eanList)) {
-            dm.AktualisiereDatensaetze();
-            // The merge re-reads the list: the boxes must show it, item i being article i.
-            LadeMatNrNeu();
-        }
-        return;
-    }
-    dm.writeLog(QStringLiteral("~ CONNECTION"));
-    dm.boolOnline = dm.IstMitInternetVerbunden();
-    dm.writeLog(QStringLiteral("~~~~ INTERNET: ") + (dm.boolOnline ? QStringLiteral("True") : QStringLiteral("False")));
-    dm.saveLog();
-    if (dm.boolOnline) {
-        dm.saveLog();
-        try {
-            dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD"));
-            if (dm.downloadFileFromUrl(dm.EAN_Download_Pfad, eanList)) {
-                dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FINISHED"));
-                dm.saveLog();
-                dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));
-                dm.AktualisiereDatensaetze();
-                LadeMatNrNeu();
-                dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE FINISHED"));
-                dm.saveLog();
-            } else {
-                dm.writeLog(QStringLiteral("~~~~ EAN-LIST DOWNLOAD FAILED"));
-                dm.saveLog();
-            }
-        } catch (...) {
-            // The download has told the user; an update error leaves the articles as read.
-        }
-        return;
-    }
-    if (platform().fileExists(eanList)) {
-        dm.writeLog(QStringLiteral("~~~~ LOCAL EAN EXISTS: ") + eanList);
-        dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE"));
-        dm.AktualisiereDatensaetze();
-        LadeMatNrNeu();
-        dm.writeLog(QStringLiteral("~~~~ UPDATE ARTICLE FINISHED"));
-        dm.saveLog();
-        return;
-    }
-    dm.writeLog(QStringLiteral("~~~~ NO INTERNET CONNECTION POSSIBLE AND NO LOCAL EAN FILE"));
-    dm.saveLog();
-    showWarning(QStringLiteral("Warnung"),
-                msgText(msg::KeineInternetverbindung) + QLatin1Char(' ') + msgText(msg::DatenNichtAktuell));
+    // 13-17: the EAN list. A merge re-reads the list: the boxes must show it, item i being article i.
+    startup.updateArticles([this] { LadeMatNrNeu(); });
 }
 
 void TfrmMain::createLabelForms() {
@@ -400,19 +291,16 @@ void TfrmMain::LadeMatNrNeu() {
 }
 
 void TfrmMain::NachLiefNrWechselNeueEintragen() {
-    const IniFile ini(DataModule1->GibPfadToInstallationsOrdner(QStringLiteral("Barcode.ini")));
-    const QString section = QStringLiteral("Einstellungen");
-    const QString lang = ini.readString(section, QStringLiteral("SAPLieferantennummer"), QString());
-    const QString kurz = ini.readString(section, QStringLiteral("LieferantennummerKurz"), QString());
+    const Startup::SupplierNumbers numbers = Startup::supplierNumbers();
     TLabelForm* withNumber[] = {frmTypenschild, frmErsatzteil, frmGebindeLagerteil, frmGebindeAuftragsteil,
                                 frmGebindeSonderteil};
     for (TLabelForm* f : withNumber)
         if (f && f->supplierNumberField())
-            f->supplierNumberField()->setText(lang);
+            f->supplierNumberField()->setText(numbers.sap);
     TLabelForm* withShort[] = {frmTypenschild, frmErsatzteil, frmGebindeLagerteil, frmGebindeAuftragsteil};
     for (TLabelForm* f : withShort)
         if (f && f->shortSupplierNumberField())
-            f->shortSupplierNumberField()->setText(kurz);
+            f->shortSupplierNumberField()->setText(numbers.kurz);
 }
 
 void TfrmMain::SpracheGeaendertMain() {

@@ -1,9 +1,9 @@
 #include "forms/proxy/ProxySetting.h"
 
-#include "core/Convert.h"
+#include "base/Convert.h"
 #include "core/DataModule.h"
-#include "core/IniFile.h"
-#include "core/TextFile.h"
+#include "core/Settings.h"
+#include "base/TextFile.h"
 #include "platform/Platform.h"
 
 #include <QLabel>
@@ -16,8 +16,6 @@
 namespace zw {
 
 namespace {
-
-const QString ProxySection = QStringLiteral("Proxy");
 
 template <typename T> T* make(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* w = new T(text, parent);
@@ -106,11 +104,11 @@ void TfrmProxySetting::btnUebernehmenClick() {
     dm.proxyUser = edProxyUser->text();
     dm.proxyPswd = edProxyPasswortME->text();
 
-    IniFile ini(dm.GibPfadToInstallationsOrdner(dm.sAktBarcodeFile));
-    ini.writeString(ProxySection, QStringLiteral("name"), dm.proxyName);
-    ini.writeInteger(ProxySection, QStringLiteral("port"), dm.proxyPort);
-    ini.writeString(ProxySection, QStringLiteral("user"), dm.proxyUser);
-    ini.writeString(ProxySection, QStringLiteral("pswd"), dm.proxyPswd);
+    Settings ini = Settings::programFolder();
+    ini.write(settings::ProxyName, dm.proxyName);
+    ini.write(settings::ProxyPort, dm.proxyPort);
+    ini.write(settings::ProxyUser, dm.proxyUser);
+    ini.write(settings::ProxyPswd, dm.proxyPswd);
 }
 
 void TfrmProxySetting::btnProxyTestenClick() {

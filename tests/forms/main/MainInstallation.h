@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 #include "forms/main/FrmMain.h"
 #include "texts/UebText.h"
 
@@ -18,8 +19,7 @@ namespace zw::test {
 // article. The data module and the main window are made by start().
 class MainInstallation {
 public:
-    MainInstallation() : m_previousCatalogue(UebTextListe) {
-        UebTextListe = &catalogue;
+    MainInstallation() {
         for (const char* name : {"SpracheD.txt", "SpracheGB.txt", "VorlageLagerteil_1fach.rtf"}) {
             QFile::remove(program() + QLatin1String(name));
             EXPECT_TRUE(QFile::copy(QStringLiteral(ZW_RESOURCES_DIR "/") + QLatin1String(name),
@@ -28,12 +28,7 @@ public:
         QDir().mkpath(articles());
         writeArticles({{"1234567", "Flansch DN50", "4000000000001"}, {"7654321", "Dichtring", ""}});
     }
-    ~MainInstallation() {
-        window.reset();
-        DataModule1 = nullptr;
-        dataModule.reset();
-        UebTextListe = m_previousCatalogue;
-    }
+    ~MainInstallation() { window.reset(); }
     MainInstallation(const MainInstallation&) = delete;
     MainInstallation& operator=(const MainInstallation&) = delete;
 
@@ -73,8 +68,7 @@ public:
 
     // The data module and the main window, whose creation runs the start-up.
     TfrmMain& start() {
-        dataModule = std::make_unique<TDataModule1>();
-        DataModule1 = dataModule.get();
+        globals.createDataModule();
         window = std::make_unique<TfrmMain>();
         return *window;
     }
@@ -93,12 +87,8 @@ public:
     }
 
     ScopedFakePlatform platform;
-    TUebTextListe catalogue;
-    std::unique_ptr<TDataModule1> dataModule;
+    ProgramScope globals{&platform.fake};
     std::unique_ptr<TfrmMain> window;
-
-private:
-    TUebTextListe* m_previousCatalogue;
 };
 
 // True when `expected` appear in `lines` in this order (others may stand between).

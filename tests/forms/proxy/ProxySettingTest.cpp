@@ -1,6 +1,7 @@
 #include "forms/proxy/ProxySetting.h"
 
 #include "core/DataModule.h"
+#include "core/ProgramScope.h"
 
 #include "FakePlatform.h"
 #include "TestHttpServer.h"
@@ -29,14 +30,13 @@ protected:
     void SetUp() override {
         dm.homedir = p.root() + QStringLiteral("home/");
         QDir().mkpath(dm.homedir);
-        DataModule1 = &dm;
     }
-    void TearDown() override { DataModule1 = nullptr; }
 
     QString iniPath() { return p->program + QStringLiteral("Barcode.ini"); }
 
     ScopedFakePlatform p;
-    TDataModule1 dm;
+    ProgramScope globals{&p.fake};
+    TDataModule1& dm = globals.createDataModule();
 };
 
 TEST_F(ProxyDialog, ComponentsAndTabOrder) {

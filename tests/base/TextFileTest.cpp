@@ -1,7 +1,7 @@
-#include "core/TextFile.h"
-#include "core/AppError.h"
+#include "base/TextFile.h"
+#include "base/AppError.h"
 
-#include "FakePlatform.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace zw {
 
-// Removes leading and trailing characters with codes up to 32.
+// The one trim rule: removes leading and trailing characters with codes up to 32.
 QString trimControl(const QString& s);
+QStringView trimControl(QStringView s);
+// The first `length` characters of `s`, one fewer where the cut would split a
+// surrogate pair (a lone half would be written as "?").
+QString cutToLength(const QString& s, qsizetype length);
 // Each line break (CR LF, CR or LF) replaced by one blank: a value stored on
 // one line of a settings or article file must not start further keys there.
 QString lineBreaksToBlanks(const QString& s);

@@ -1,8 +1,8 @@
-#include "core/Optionen.h"
+#include "editor/Optionen.h"
 
 #include "core/DataModule.h"
-#include "core/IniFile.h"
-#include "core/TextFile.h"
+#include "core/Settings.h"
+#include "base/TextFile.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"
 
@@ -63,14 +63,12 @@ bool readOldList(QList<OldListLine>& lines) {
 } // namespace
 
 void TOptionen::Lade_aus_INI() {
-    const IniFile iniOption(DataModule1->GibPfadToEigeneDateien(DataModule1->sAktBarcodeFile));
-    const QString section = QStringLiteral("Einstellungen");
-    Lieferantennummer = iniOption.readString(section, QStringLiteral("SAPLieferantennummer"), QStringLiteral("00000"));
-    LieferantennummerKurz =
-        iniOption.readString(section, QStringLiteral("LieferantennummerKurz"), QStringLiteral("00"));
-    Sprache = iniOption.readString(section, QStringLiteral("Sprache"), QStringLiteral("Deutsch"));
-    ArtNrPfad = iniOption.readString(section, QStringLiteral("ArtNrPfad"), QString());
-    iniOption.readInteger(section, QStringLiteral("BarcodeTyp"), 1); // Code 128 C is the only type offered
+    const Settings iniOption = Settings::homeFirst();
+    Lieferantennummer = iniOption.read(settings::SAPLieferantennummer, QStringLiteral("00000"));
+    LieferantennummerKurz = iniOption.read(settings::LieferantennummerKurz, QStringLiteral("00"));
+    Sprache = iniOption.read(settings::Sprache, QStringLiteral("Deutsch"));
+    ArtNrPfad = iniOption.read(settings::ArtNrPfad, QString());
+    iniOption.read(settings::BarcodeTyp, 1); // Code 128 C is the only type offered
     BCTyp = QStringLiteral("bcCode128C");
     slGeraetetyp = DataModule1->slGeraetetyp;
     slLagerplatz = DataModule1->slLagerplatz;

@@ -1,20 +1,33 @@
-#include "core/Convert.h"
+#include "base/Convert.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace zw {
 
-QString trimControl(const QString& s) {
+QStringView trimControl(QStringView s) {
     qsizetype begin = 0;
     qsizetype end = s.size();
-    while (begin < end && s.at(begin).unicode() <= 32)
+    while (begin < end && s[begin].unicode() <= 32)
         ++begin;
-    while (end > begin && s.at(end - 1).unicode() <= 32)
+    while (end > begin && s[end - 1].unicode() <= 32)
         --end;
-    return s.mid(begin, end - begin);
+    return s.sliced(begin, end - begin);
+}
+
+QString trimControl(const QString& s) {
+    const QStringView t = trimControl(QStringView(s));
+    return t.size() == s.size() ? s : t.toString();
+}
+
+QString cutToLength(const QString& s, qsizetype length) {
+    if (length <= 0)
+        return {};
+    if (s.size() <= length)
+        return s;
+    return s.left(s.at(length - 1).isHighSurrogate() ? length - 1 : length);
 }
 
 QString lineBreaksToBlanks(const QString& s) {

@@ -1,5 +1,5 @@
-#include "core/Optionen.h"
-#include "core/AppError.h"
+#include "editor/Optionen.h"
+#include "base/AppError.h"
 #include "core/DataModule.h"
 
 #include "ArtikelTestSupport.h"

@@ -1,5 +1,5 @@
-#include "core/Convert.h"
-#include "core/AppError.h"
+#include "base/Convert.h"
+#include "base/AppError.h"
 
 #include <gtest/gtest.h>
 
