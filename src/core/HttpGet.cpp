@@ -59,13 +59,23 @@ QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& o
     QEventLoop loop;
     QString writeError;
     auto takeBody = [&] {
+        // An aborted reply is closed: reading it again only draws a warning.
+        if (!writeError.isNull() || !reply->isOpen())
+            return;
         const QByteArray chunk = reply->readAll();
         // Only a success response's body belongs in the file.
-        if (chunk.isEmpty() || !writeError.isNull() || !isSuccessStatus(statusOf(*reply)))
+        if (chunk.isEmpty() || !isSuccessStatus(statusOf(*reply)))
             return;
-        if (out.write(chunk) != chunk.size()) {
-            writeError = out.errorString();
-            reply->abort();
+        // A file short of room first takes what fits; only the next write
+        // fails, with the system's reason ("No space left on device").
+        for (qsizetype done = 0; done < chunk.size();) {
+            const qint64 n = out.write(chunk.constData() + done, chunk.size() - done);
+            if (n <= 0) {
+                writeError = out.errorString();
+                reply->abort();
+                return;
+            }
+            done += n;
         }
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, takeBody);

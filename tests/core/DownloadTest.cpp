@@ -1,6 +1,7 @@
 #include "base/AppError.h"
 #include "core/DataModule.h"
 
+#include "ArtikelTestSupport.h"
 #include "FakePlatform.h"
 #include "TestHttpServer.h"
 
@@ -230,6 +231,34 @@ TEST_F(Download, SendsOnlyTheClientsDefaultHeaders) {
     ASSERT_EQ(requests.size(), 2);
     EXPECT_EQ(requests[0].target, "/a");
     EXPECT_EQ(requests[0].headers, requests[1].headers);
+}
+
+} // namespace
+
+
+namespace {
+
+// A download into a file that runs out of room names the system's reason and
+// leaves no Qt warning on stderr.
+TEST_F(Download, FullDiskIsReportedWithTheSystemsMessage) {
+    server.setResponse(QStringLiteral("/big"), HttpResponse::ok(QByteArray(200000, 'x')));
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings.append(text); });
+    dm.schreibeLog = false; // the log must not be what hits the limit
+    bool ok = true;
+    {
+        const zw::test::FileSizeLimit limit(50000);
+        ok = dm.downloadFileFromUrl(server.url(QStringLiteral("/big")), dest);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(p->messages.size(), 1);
+    EXPECT_EQ(p->messages.first().text,
+              QStringLiteral("A connection in use of your proxy could not be established. (File too large)"));
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    EXPECT_FALSE(QFile::exists(dest));
 }
 
 } // namespace
