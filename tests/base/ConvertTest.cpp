@@ -59,4 +59,22 @@ TEST(Convert, ConversionErrorCarriesTheText) {
     }
 }
 
+TEST(Convert, CutNeverSplitsASurrogatePair) {
+    const QString smile = QStringLiteral("\U0001F600"); // two UTF-16 units
+    struct Row {
+        QString text;
+        qsizetype length;
+        QString expected;
+    } rows[] = {
+        {QStringLiteral("abc"), 2, QStringLiteral("ab")},
+        {QStringLiteral("abc"), 5, QStringLiteral("abc")},
+        {QStringLiteral("a") + smile, 2, QStringLiteral("a")},  // the pair would be cut: before it
+        {QStringLiteral("a") + smile, 3, QStringLiteral("a") + smile},
+        {smile + QStringLiteral("b"), 2, smile},
+        {QStringLiteral("abc"), 0, QString()},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(cutToLength(r.text, r.length), r.expected) << r.text.toStdString() << " " << r.length;
+}
+
 } // namespace

@@ -59,6 +59,10 @@ TEST(TextFile, DecodesByMarkAndSplitsEveryLineEnd) {
          false,
          {QString(), QString(), QStringLiteral("x")}},
         {"empty file", "", TextEncoding::Windows1252, false, {}},
+        {"code page behind a utf-8 mark", "\xEF\xBB\xBF" "a\xE4\r\n", TextEncoding::Windows1252, false,
+         {QStringLiteral("aä")}},
+        {"utf-8 character cut off at the end", "\xEF\xBB\xBF" "a\xC3", TextEncoding::Windows1252, false,
+         {QStringLiteral("aÃ")}},
     };
     for (const Row& r : rows) {
         const TextDocument doc = decodeTextFile(r.bytes);
@@ -66,6 +70,14 @@ TEST(TextFile, DecodesByMarkAndSplitsEveryLineEnd) {
         EXPECT_EQ(doc.byteOrderMark, r.mark) << r.name;
         EXPECT_EQ(doc.lines, r.lines) << r.name;
     }
+}
+
+// Without a mark, a UTF-8 fallback holds for valid UTF-8 only.
+TEST(TextFile, Utf8FallbackTakesOnlyValidUtf8) {
+    EXPECT_EQ(decodeText("J\xC3\xB6rg", TextEncoding::Utf8).text, QStringLiteral("Jörg"));
+    EXPECT_EQ(decodeText("J\xC3\xB6rg", TextEncoding::Utf8).encoding, TextEncoding::Utf8);
+    EXPECT_EQ(decodeText("J\xF6rg", TextEncoding::Utf8).text, QStringLiteral("Jörg"));
+    EXPECT_EQ(decodeText("J\xF6rg", TextEncoding::Utf8).encoding, TextEncoding::Windows1252);
 }
 
 TEST(TextFile, Windows1252RoundTripsEveryByte) {

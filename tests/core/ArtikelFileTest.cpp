@@ -175,6 +175,12 @@ TEST(ArtikelFile, ReadsByTheInMemoryIniRules) {
          {"1"},
          {QStringLiteral("Flänsch m²")},
          nullptr},
+        {"code page behind a UTF-8 mark",
+         "\xEF\xBB\xBF[Anzahl]\r\nAnzahl=1\r\n[TArtikel_1]\r\nMatNr=1\r\nBezeichnung=Fl\xE4nsch\r\n",
+         "1",
+         {"1"},
+         {QStringLiteral("Flänsch")},
+         nullptr},
         {"UTF-16 with mark",
          utf16le("[Anzahl]\nAnzahl=1\n[Tartikel_1]\nMatNr=7\nBezeichnung=\u00e4"),
          "1",
@@ -208,6 +214,43 @@ TEST(ArtikelFile, ReadsByTheInMemoryIniRules) {
         for (const QString& n : r.numbers)
             reading.append(QStringLiteral("~~~~ READING ARTICLE: ") + n);
         EXPECT_EQ(log.mid(1), reading) << r.name;
+    }
+}
+
+// A write rewrites only what the read took: a file with sections the read
+// left out is first kept beside itself, under a name that is never reused.
+TEST(ArtikelFile, WriteKeepsAFileWithSectionsNotRead) {
+    const QByteArray one = "[TArtikel_1]\r\nMatNr=11\r\n";
+    const QByteArray two = "[TArtikel_2]\r\nMatNr=22\r\n";
+    struct Row {
+        const char* name;
+        QByteArray file;
+        bool kept;
+    } rows[] = {
+        {"section added by hand beyond the count", "[Anzahl]\r\nAnzahl=1\r\n" + one + two, true},
+        {"count forgotten", one + two, true},
+        {"count 0", "[Anzahl]\r\nAnzahl=0\r\n" + one, true},
+        {"every section read", "[Anzahl]\r\nAnzahl=2\r\n" + two + one, false},
+        {"no file", {}, false},
+    };
+    const QString backup = QStringLiteral("Artikel.ini.20200203-090507.bak");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ArticleFolder f;
+        writeFile(f.articleFile(), r.file);
+        writeFile(f.folder + backup, "an older backup"); // never overwritten
+        f.dm->LeseArtikelINI();
+        f.dm->SchreibeArtikelINI();
+        const QString second = f.folder + QStringLiteral("Artikel.ini.20200203-090507-2.bak");
+        EXPECT_EQ(readFile(f.folder + backup), QByteArray("an older backup"));
+        EXPECT_EQ(QFile::exists(second), r.kept);
+        if (r.kept) {
+            EXPECT_EQ(readFile(second), r.file);
+            EXPECT_TRUE(f.logTexts().contains(QStringLiteral("~~~~ SECTIONS NOT READ, PREVIOUS FILE KEPT: ") + second));
+        }
+        // The file now holds what was read: the next write keeps nothing more.
+        f.dm->SchreibeArtikelINI();
+        EXPECT_EQ(QDir(f.folder).entryList({QStringLiteral("*.bak")}).size(), r.kept ? 2 : 1);
     }
 }
 

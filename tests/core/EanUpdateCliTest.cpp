@@ -185,3 +185,23 @@ TEST(UpdateArticlesCli, DownloadsTheListFirst) {
 }
 
 } // namespace
+
+namespace {
+
+// A run log that cannot be saved (here: its name is taken by a folder, which
+// stops root too) is a warning; the merge is done and reported.
+TEST(UpdateArticlesCli, MergeIsReportedWhenTheLogCannotBeSaved) {
+    Installation inst("Logger=True\r\n");
+    writeFile(inst.list(), kList);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int s = -2; s <= 120; ++s)
+        QDir().mkpath(inst.home + QStringLiteral("__") + now.addSecs(s).toString(QStringLiteral("yyyyMMdd_HHmmss")) +
+                      QStringLiteral(".log"));
+    const CliResult res = inst.run();
+    EXPECT_EQ(res.status, ExitOk) << res.err.toStdString();
+    EXPECT_EQ(res.out, QStringLiteral("3 articles, 2 changed\n"));
+    EXPECT_EQ(res.err.count(QStringLiteral("warning: the run log is not saved: ")), 1) << res.err.toStdString();
+    EXPECT_TRUE(readFile(inst.articleFile()).contains("Bezeichnung=Neu\r\n"));
+}
+
+} // namespace

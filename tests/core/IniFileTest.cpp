@@ -132,6 +132,41 @@ TEST_F(IniFixture, ValuesTheCodePageCannotHoldAreKeptInUtf8) {
     }
 }
 
+// Linux editors save UTF-8 without a mark; an older tool may have put the code
+// page behind a mark. Either is read by what it holds, and a write leaves the
+// file in the code page, every line keeping its text.
+TEST_F(IniFixture, ReadsTheEncodingTheBytesHoldAndWritesTheCodePage) {
+    struct Row {
+        const char* name;
+        QByteArray before;
+        QByteArray after; // once k=x is written
+    };
+    const QByteArray codePage = "[E]\r\nArtNrPfad=/home/J\xF6rg/\r\nk=x\r\n";
+    const Row rows[] = {
+        {"UTF-8 without mark", "[E]\r\nArtNrPfad=/home/J\xC3\xB6rg/\r\n", codePage},
+        {"code page behind a UTF-8 mark", "\xEF\xBB\xBF[E]\r\nArtNrPfad=/home/J\xF6rg/\r\n", codePage},
+        {"code page", "[E]\r\nArtNrPfad=/home/J\xF6rg/\r\n", codePage},
+        {"UTF-8 with mark", "\xEF\xBB\xBF[E]\r\nArtNrPfad=/home/J\xC3\xB6rg/\r\n",
+         "\xEF\xBB\xBF[E]\r\nArtNrPfad=/home/J\xC3\xB6rg/\r\nk=x\r\n"},
+    };
+    for (const Row& r : rows) {
+        writeFile(path(), r.before);
+        IniFile ini(path());
+        EXPECT_EQ(ini.readString(QStringLiteral("E"), QStringLiteral("ArtNrPfad"), QString()),
+                  QStringLiteral("/home/Jörg/"))
+            << r.name;
+        ini.writeString(QStringLiteral("E"), QStringLiteral("k"), QStringLiteral("x"));
+        EXPECT_EQ(readFile(path()), r.after) << r.name;
+    }
+}
+
+// The article file's rule: codes up to 32 go, a no-break space stays.
+TEST_F(IniFixture, TrimsOnlyCodesUpTo32) {
+    writeFile(path(), "\x01[E]\x1F\r\n\x0B k\t= \x01x\xA0\r\n");
+    const IniFile ini(path());
+    EXPECT_EQ(ini.readString(QStringLiteral("e"), QStringLiteral("K"), QString()), QStringLiteral("x\u00A0"));
+}
+
 TEST_F(IniFixture, WriteNeverReplacesAFileItCannotRead) {
     const QByteArray settings = "[Einstellungen]\r\nSAPLieferantennummer=12345\r\n[Geraetetyp]\r\nGer0=Pumpe\r\n";
     writeFile(path(), settings);
