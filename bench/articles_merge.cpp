@@ -8,9 +8,9 @@
 // the first 1 % of the articles and its time is scaled up (it is linear in
 // the number of articles); --full-reference runs it on all of them.
 
+#include "base/TextFile.h"
 #include "core/DataModule.h"
 #include "core/ProgramScope.h"
-#include "base/TextFile.h"
 
 #include "EanMergeReference.h"
 #include "articles_data.h"

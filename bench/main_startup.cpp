@@ -4,9 +4,9 @@
 //
 //   bench_main_startup [articles]      (default 100000)
 
+#include "base/TextFile.h"
 #include "core/DataModule.h"
 #include "core/ProgramScope.h"
-#include "base/TextFile.h"
 #include "forms/main/FrmMain.h"
 #include "platform/QtPlatform.h"
 

@@ -4,7 +4,7 @@
 # whole setup.
 set -eu
 
-PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev \
+PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev clang-format clang-tidy \
 xvfb xauth x11-utils fonts-liberation2 \
 libreoffice-writer-nogui poppler-utils zbar-tools zint libzint-dev imagemagick"
 

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 
-#include "cli/ConsolePlatform.h"
 #include "base/AppError.h"
+#include "cli/ConsolePlatform.h"
 #include "core/DataModule.h"
 #include "core/ProgramScope.h"
 #include "labeldoc/RTFGebindeObjekt.h"

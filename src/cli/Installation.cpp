@@ -35,8 +35,7 @@ int resolveInstallationFolders(CommandOptions& cmd, const QString& programArg, c
 }
 
 Installation::Installation(CliIo& io, const QString& programFolder, const QString& home)
-    : console(io.err), globals(&onProgramFolder(console, programFolder)), dm(globals.createDataModule()),
-      startup(dm) {
+    : console(io.err), globals(&onProgramFolder(console, programFolder)), dm(globals.createDataModule()), startup(dm) {
     dm.logSaveFailed = [&io](const QString& error) {
         io.err << "warning: the run log is not saved: " << error << "\n";
     };

@@ -1,7 +1,7 @@
 #include "base/AppError.h"
 #include "base/Convert.h"
-#include "core/DataModule.h"
 #include "base/TextFile.h"
+#include "core/DataModule.h"
 #include "platform/Platform.h"
 
 #include <QFile>

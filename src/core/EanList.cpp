@@ -4,7 +4,6 @@
 #include "base/Convert.h"
 #include "base/TextFile.h"
 
-
 namespace zw {
 
 namespace {

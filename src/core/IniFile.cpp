@@ -70,7 +70,9 @@ bool IniFile::load(Content& c) const {
     c.byteOrderMark = d.byteOrderMark;
     // A file without a mark is written in the code page (unless a value needs more).
     c.encoding = d.byteOrderMark ? d.encoding : TextEncoding::Windows1252;
-    forEachLine(d.text, [&](QStringView line, QStringView ending) { c.lines.append({line.toString(), ending.toString()}); });
+    forEachLine(d.text, [&](QStringView line, QStringView ending) {
+        c.lines.append({line.toString(), ending.toString()});
+    });
     return true;
 }
 

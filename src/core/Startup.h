@@ -64,8 +64,8 @@ public:
     // The supplier numbers the main window hands to the label forms
     // (program folder's Barcode.ini, default empty).
     struct SupplierNumbers {
-        QString sap;   // SAPLieferantennummer
-        QString kurz;  // LieferantennummerKurz
+        QString sap;  // SAPLieferantennummer
+        QString kurz; // LieferantennummerKurz
     };
     static SupplierNumbers supplierNumbers();
 

@@ -1,8 +1,8 @@
 #include "editor/Optionen.h"
 
+#include "base/TextFile.h"
 #include "core/DataModule.h"
 #include "core/Settings.h"
-#include "base/TextFile.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"
 

@@ -1,9 +1,9 @@
 #include "labeldoc/RTFGebindeObjekt.h"
 
 #include "base/AppError.h"
+#include "base/TextFile.h"
 #include "core/DataModule.h"
 #include "core/Settings.h"
-#include "base/TextFile.h"
 #include "platform/Platform.h"
 
 #include <QFileInfo>

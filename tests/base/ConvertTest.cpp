@@ -68,7 +68,7 @@ TEST(Convert, CutNeverSplitsASurrogatePair) {
     } rows[] = {
         {QStringLiteral("abc"), 2, QStringLiteral("ab")},
         {QStringLiteral("abc"), 5, QStringLiteral("abc")},
-        {QStringLiteral("a") + smile, 2, QStringLiteral("a")},  // the pair would be cut: before it
+        {QStringLiteral("a") + smile, 2, QStringLiteral("a")}, // the pair would be cut: before it
         {QStringLiteral("a") + smile, 3, QStringLiteral("a") + smile},
         {smile + QStringLiteral("b"), 2, smile},
         {QStringLiteral("abc"), 0, QString()},

@@ -59,9 +59,17 @@ TEST(TextFile, DecodesByMarkAndSplitsEveryLineEnd) {
          false,
          {QString(), QString(), QStringLiteral("x")}},
         {"empty file", "", TextEncoding::Windows1252, false, {}},
-        {"code page behind a utf-8 mark", "\xEF\xBB\xBF" "a\xE4\r\n", TextEncoding::Windows1252, false,
+        {"code page behind a utf-8 mark",
+         "\xEF\xBB\xBF"
+         "a\xE4\r\n",
+         TextEncoding::Windows1252,
+         false,
          {QStringLiteral("aä")}},
-        {"utf-8 character cut off at the end", "\xEF\xBB\xBF" "a\xC3", TextEncoding::Windows1252, false,
+        {"utf-8 character cut off at the end",
+         "\xEF\xBB\xBF"
+         "a\xC3",
+         TextEncoding::Windows1252,
+         false,
          {QStringLiteral("aÃ")}},
     };
     for (const Row& r : rows) {

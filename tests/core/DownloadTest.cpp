@@ -235,7 +235,6 @@ TEST_F(Download, SendsOnlyTheClientsDefaultHeaders) {
 
 } // namespace
 
-
 namespace {
 
 // A download into a file that runs out of room names the system's reason and

@@ -4,8 +4,8 @@
 // every line, field by field cut from the front of a copy of the line. Slow on
 // purpose; the tests and the benchmark compare the real merge with it.
 
-#include "core/Artikel.h"
 #include "base/Convert.h"
+#include "core/Artikel.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "base/AppError.h"
+#include "base/TextFile.h"
 #include "core/DataModule.h"
 #include "core/EanList.h"
-#include "base/TextFile.h"
 
 #include "ArtikelTestSupport.h"
 #include "EanMergeReference.h"

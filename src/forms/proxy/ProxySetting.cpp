@@ -1,9 +1,9 @@
 #include "forms/proxy/ProxySetting.h"
 
 #include "base/Convert.h"
+#include "base/TextFile.h"
 #include "core/DataModule.h"
 #include "core/Settings.h"
-#include "base/TextFile.h"
 #include "platform/Platform.h"
 
 #include <QLabel>
