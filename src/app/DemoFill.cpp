@@ -1,4 +1,5 @@
 #include "app/DemoFill.h"
+#include "base/Convert.h"
 
 #include "forms/labels/FrmGebindeLagerteil.h"
 #include "forms/main/FrmMain.h"
@@ -16,7 +17,7 @@ void applyDemoFill(TfrmMain& window) {
     for (const QString& pair : fill.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         if (eq > 0)
-            values.insert(pair.left(eq).trimmed(), pair.mid(eq + 1));
+            values.insert(trimControl(pair.left(eq)), pair.mid(eq + 1));
     }
     StockPartLabel& l = window.frmGebindeLagerteil->logic;
     runHandler([&] {

@@ -108,8 +108,9 @@ bool strToBool(const QString& s) {
     if (tryStrToInt(s, i))
         return i != 0;
     bool ok = false;
-    const double d = s.trimmed().toDouble(&ok);
-    if (ok && !s.trimmed().isEmpty())
+    const QString t = trimControl(s);
+    const double d = t.toDouble(&ok);
+    if (ok && !t.isEmpty())
         return d != 0.0;
     throw AppError(QStringLiteral("'%1' is not a valid boolean value").arg(s));
 }

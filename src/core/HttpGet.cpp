@@ -1,5 +1,7 @@
 #include "core/HttpGet.h"
 
+#include "base/Convert.h"
+
 #include <QEventLoop>
 #include <QIODevice>
 #include <QNetworkAccessManager>
@@ -30,9 +32,8 @@ int statusOf(const QNetworkReply& reply) {
 // manual policy): worded like its own "server replied" errors, with the code.
 QString statusError(const QUrl& url, const QNetworkReply& reply) {
     const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    return QStringLiteral("Error transferring %1 - server replied: %2 %3")
-        .arg(url.toString(), QString::number(statusOf(reply)), reason)
-        .trimmed();
+    return trimControl(QStringLiteral("Error transferring %1 - server replied: %2 %3")
+                           .arg(url.toString(), QString::number(statusOf(reply)), reason));
 }
 
 } // namespace
@@ -89,7 +90,8 @@ QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& o
     if (!writeError.isNull())
         return writeError;
     const int status = statusOf(*reply);
-    const bool hasReason = !reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed().isEmpty();
+    const bool hasReason =
+        !trimControl(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()).isEmpty();
     if (reply->error() != QNetworkReply::NoError)
         // Its "server replied: <reason>" says nothing when the reason is empty; then name the code.
         return (status != 0 && !hasReason) ? statusError(target, *reply) : reply->errorString();
