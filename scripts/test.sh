@@ -22,7 +22,7 @@ run_build() {
 }
 
 run_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZW_WERROR=ON
-ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     run_build build-asan -DCMAKE_BUILD_TYPE=Debug -DZW_SANITIZE=ON -DZW_BUILD_BENCH=OFF -DZW_WERROR=ON
 
 echo "All tests passed."

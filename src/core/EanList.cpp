@@ -63,7 +63,7 @@ bool applyEanLine(TArtikel& a, QStringView line) {
     changed |= assign(a.IndexKST, orDefault(f[8], kNoIndex));
     QString* languages[] = {&a.Sprache_1, &a.Sprache_2, &a.Sprache_3, &a.Sprache_4, &a.Sprache_5, &a.Sprache_6};
     for (int i = 0; i < 6; ++i)
-        changed |= assign(*languages[i], trimmedCut(f[std::size_t(9 + i)], 72));
+        changed |= assign(*languages[i], trimmedCut(f[std::size_t(i) + 9], 72));
     return changed;
 }
 

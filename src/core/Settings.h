@@ -30,7 +30,7 @@ inline constexpr SettingsKey<QString> ArtNrPfad{Einstellungen, "ArtNrPfad"};
 inline constexpr SettingsKey<bool> Offline{Einstellungen, "Offline"};
 inline constexpr SettingsKey<bool> Logger{Einstellungen, "Logger"};
 inline constexpr SettingsKey<int> BarcodeTyp{Einstellungen, "BarcodeTyp"};
-// "host[:port]" of the download server; ours, the Parts name no server.
+// "host[:port]" of the download server; installations name theirs here.
 inline constexpr SettingsKey<QString> DownloadServer{Einstellungen, "DownloadServer"};
 
 inline constexpr SettingsList Geraetetyp{"Geraetetyp", "Ger"};

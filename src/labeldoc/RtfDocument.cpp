@@ -196,13 +196,13 @@ QString TRTFGebindeObjekt::ErstelleRTF() {
     const QString home = DataModule1 ? DataModule1->homedir : QString();
     if (home.isEmpty())
         throw AppError(QStringLiteral("Fehler bei der Dateierstellung"));
-    const QString output = chooseOutputFile(home, sErgebnisDatei);
+    QString output = chooseOutputFile(home, sErgebnisDatei);
     writeTextFile(output, splitLines(text), templ.encoding, templ.byteOrderMark);
     return output;
 }
 
 QString TRTFGebindeObjekt::ErstelleRTFundOffneDiese() {
-    const QString output = ErstelleRTF();
+    QString output = ErstelleRTF();
     if (!platform().openDocument(output))
         OpenWithDialog(output);
     return output;

@@ -17,7 +17,7 @@ inline QString referenceTakeField(QString& rest) {
     const qsizetype at = rest.indexOf(QLatin1Char('@'));
     if (at < 0)
         return QString();
-    const QString field = rest.left(at);
+    QString field = rest.left(at);
     rest.remove(0, at + 1);
     return field;
 }

@@ -153,7 +153,7 @@ struct GeneratedData {
             articles.append(a);
         }
         for (int i = 0; i < lineCount; ++i) {
-            const QString nr = numbers.at(rng.bounded(int(numbers.size())));
+            const QString& nr = numbers.at(rng.bounded(int(numbers.size())));
             QString key;
             switch (rng.bounded(6)) {
             case 0:

@@ -170,7 +170,7 @@ struct Rendered {
 };
 
 QString requireTool(const QString& name, const char* package, QString& failure) {
-    const QString path = QStandardPaths::findExecutable(name);
+    QString path = QStandardPaths::findExecutable(name);
     if (path.isEmpty())
         failure += QStringLiteral("%1 not found (install %2); ").arg(name, QLatin1String(package));
     return path;

@@ -105,7 +105,7 @@ QPixmap helpSymbolPicture() {
 }
 
 QIcon printerGlyph() {
-    const QIcon themed = QIcon::fromTheme(QStringLiteral("document-print"));
+    QIcon themed = QIcon::fromTheme(QStringLiteral("document-print"));
     if (!themed.isNull())
         return themed;
     QPixmap pm(16, 16);
