@@ -8,6 +8,6 @@ if [ "${1:-}" = "--fix" ]; then
     exit 0
 fi
 if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
-    echo "Misformatted files (see above); run scripts/check-format.sh --fix" >&2
+    printf "\nMisformatted files (see above); run scripts/check-format.sh --fix\n" >&2
     exit 1
 fi
