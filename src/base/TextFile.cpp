@@ -21,6 +21,11 @@ constexpr std::array<char16_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x01
                                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+QChar windows1252Char(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+}
+
 char encodeWindows1252Char(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
@@ -32,13 +37,11 @@ char encodeWindows1252Char(char16_t c) {
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes) {
+QString decodeWindows1252(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* dst = out.data();
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        *dst++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
-    }
+    for (const char ch : bytes)
+        *dst++ = windows1252Char(ch);
     return out;
 }
 
@@ -55,7 +58,7 @@ bool fitsWindows1252(const QString& text) {
                        [](QChar c) { return c == QLatin1Char('?') || encodeWindows1252Char(c.unicode()) != '?'; });
 }
 
-QString decodeBytes(const QByteArray& bytes, TextEncoding encoding) {
+QString decodeBytes(QByteArrayView bytes, TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Windows1252:
         return decodeWindows1252(bytes);
@@ -128,7 +131,7 @@ DecodedText decodeText(const QByteArray& bytes, TextEncoding fallback) {
     qsizetype mark = 0;
     d.encoding = markedEncoding(bytes, fallback, mark);
     d.byteOrderMark = mark > 0;
-    const QByteArray content = mark ? bytes.mid(mark) : bytes;
+    const QByteArrayView content = QByteArrayView(bytes).sliced(mark);
     if (d.encoding == TextEncoding::Utf8 && !isValidUtf8(content)) {
         d.encoding = TextEncoding::Windows1252;
         d.byteOrderMark = false;
@@ -246,13 +249,16 @@ public:
         if (!m_file.open(QIODevice::ReadOnly))
             throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, m_file.errorString()));
     }
-    QByteArray read() {
-        QByteArray piece = m_file.read(kPiece);
-        if (m_file.error() != QFileDevice::NoError)
+    // Appends the next piece to `bytes` (whose capacity is reused); 0 at the end.
+    qint64 readInto(QByteArray& bytes) {
+        const qsizetype old = bytes.size();
+        bytes.resize(old + kPiece);
+        const qint64 n = m_file.read(bytes.data() + old, kPiece);
+        bytes.resize(old + std::max<qint64>(n, 0));
+        if (n < 0 || m_file.error() != QFileDevice::NoError)
             throw AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(m_path, m_file.errorString()));
-        return piece;
+        return n;
     }
-    bool atEnd() const { return m_file.atEnd(); }
     bool seekable() const { return !m_file.isSequential(); }
     void seek(qint64 position) {
         if (!m_file.seek(position))
@@ -265,79 +271,100 @@ private:
     QString m_path;
 };
 
-// Whether `piece` and the rest of the file are valid UTF-8; reads to the end.
-bool restIsValidUtf8(PieceReader& reader, QByteArray piece) {
-    QByteArray carry;
+// Whether `bytes` and the rest of the file are valid UTF-8; reads to the end.
+bool restIsValidUtf8(PieceReader& reader, QByteArray bytes) {
     for (;;) {
-        if (piece.isEmpty())
-            return carry.isEmpty();
-        const QByteArray chunk = carry + piece;
-        const qsizetype hold = incompleteUtf8Tail(chunk);
-        if (!isValidUtf8(QByteArrayView(chunk).first(chunk.size() - hold)))
+        const qsizetype hold = incompleteUtf8Tail(bytes);
+        if (!isValidUtf8(QByteArrayView(bytes).first(bytes.size() - hold)))
             return false;
-        carry = chunk.right(hold);
-        piece = reader.read();
+        bytes.remove(0, bytes.size() - hold);
+        if (reader.readInto(bytes) == 0)
+            return bytes.isEmpty();
     }
 }
+
+// Decodes a file piece by piece as decodeBytes decodes it whole: a character
+// cut by a piece boundary waits in `bytes` for the rest of its bytes.
+class PieceDecoder {
+public:
+    explicit PieceDecoder(TextEncoding encoding) : m_encoding(encoding) {
+        if (encoding == TextEncoding::Utf8)
+            m_decoder.emplace(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        else if (encoding != TextEncoding::Windows1252)
+            m_decoder.emplace(encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                              QStringConverter::Flag::Stateless);
+    }
+
+    // Appends the text of `bytes` to `text` and leaves in `bytes` what belongs to the next piece.
+    void decode(QByteArray& bytes, bool last, QString& text) {
+        const qsizetype old = text.size();
+        if (!m_decoder) {
+            text.resize(old + bytes.size());
+            QChar* out = text.data() + old;
+            for (const char c : std::as_const(bytes))
+                *out++ = windows1252Char(c);
+            bytes.resize(0);
+            return;
+        }
+        m_contentBytes += bytes.size() - m_held;
+        const bool utf16 = m_encoding != TextEncoding::Utf8;
+        // A lone byte at the end of a UTF-16 file is a replacement character,
+        // unless it is all there is.
+        if (last && utf16 && bytes.size() == 1) {
+            if (m_contentBytes > 1)
+                text.append(QChar::ReplacementCharacter);
+            bytes.resize(0);
+            return;
+        }
+        const qsizetype hold = last ? 0 : (utf16 ? bytes.size() % 2 : incompleteUtf8Tail(bytes));
+        const QByteArrayView now = QByteArrayView(bytes).first(bytes.size() - hold);
+        text.resize(old + m_decoder->requiredSpace(now.size()));
+        const QChar* end = m_decoder->appendToBuffer(text.data() + old, now);
+        text.resize(end - text.constData());
+        bytes.remove(0, now.size());
+        m_held = hold;
+    }
+
+private:
+    TextEncoding m_encoding;
+    std::optional<QStringDecoder> m_decoder;
+    qint64 m_contentBytes = 0;
+    qsizetype m_held = 0; // bytes of `bytes` already counted
+};
 
 } // namespace
 
 void forEachTextLine(const QString& path, const std::function<void(QStringView)>& onLine) {
     PieceReader reader(path);
-    QByteArray piece = reader.read();
-    while (piece.size() < 3 && !reader.atEnd()) { // a pipe may deliver less; the mark needs three bytes
-        const QByteArray more = reader.read();
-        if (more.isEmpty())
-            break;
-        piece += more;
+    QByteArray bytes;
+    while (bytes.size() < 3 && reader.readInto(bytes) > 0) {
+        // a pipe may deliver less; the mark needs three bytes
     }
     qsizetype mark = 0;
-    TextEncoding encoding = markedEncoding(piece, TextEncoding::Windows1252, mark);
-    piece.remove(0, mark);
+    TextEncoding encoding = markedEncoding(bytes, TextEncoding::Windows1252, mark);
+    bytes.remove(0, mark);
     // The encoding must be known before the first line goes out (a pipe cannot be read twice).
     if (encoding == TextEncoding::Utf8 && reader.seekable()) {
-        const qint64 afterPiece = mark + piece.size();
-        if (!restIsValidUtf8(reader, piece))
+        const qint64 afterBytes = mark + bytes.size();
+        if (!restIsValidUtf8(reader, bytes))
             encoding = TextEncoding::Windows1252;
-        reader.seek(afterPiece);
+        reader.seek(afterBytes);
     }
 
-    std::optional<QStringDecoder> decoder;
-    if (encoding == TextEncoding::Utf8)
-        decoder.emplace(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    else if (encoding != TextEncoding::Windows1252)
-        decoder.emplace(encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                        QStringConverter::Flag::Stateless);
-    // Decoded as the whole file would be, but a character cut by a piece
-    // boundary waits for the rest of its bytes.
-    QByteArray carry;
-    qint64 contentBytes = 0;
-    auto decode = [&](const QByteArray& bytesOfPiece, bool last) -> QString {
-        contentBytes += bytesOfPiece.size();
-        if (!decoder)
-            return decodeWindows1252(bytesOfPiece);
-        const QByteArray bytes = carry + bytesOfPiece;
-        const bool utf16 = encoding != TextEncoding::Utf8;
-        // A lone byte at the end of a UTF-16 file is a replacement character,
-        // unless it is all there is (as decoding the whole file gives).
-        if (last && utf16 && bytes.size() == 1)
-            return contentBytes > 1 ? QString(QChar::ReplacementCharacter) : QString();
-        const qsizetype hold = last ? 0 : (utf16 ? bytes.size() % 2 : incompleteUtf8Tail(bytes));
-        carry = bytes.right(hold);
-        return decoder->decode(QByteArrayView(bytes).first(bytes.size() - hold));
-    };
+    PieceDecoder decoder(encoding);
     auto deliver = [&](QStringView line, QStringView) { onLine(line); };
-
-    QString pending;
+    // Two buffers, reused: the bytes read ahead, and the text from the start of the unfinished line.
+    QByteArray next;
+    QString text;
     for (;;) {
-        QByteArray next = reader.read();
-        const bool last = next.isEmpty();
-        const QString text = pending + decode(piece, last);
+        next.resize(0);
+        const bool last = reader.readInto(next) == 0;
+        decoder.decode(bytes, last, text);
         const qsizetype taken = forEachLine(text, deliver, last ? LineInput::Whole : LineInput::Piece);
         if (last)
             return;
-        pending = text.mid(taken);
-        piece = std::move(next);
+        text.remove(0, taken);
+        bytes.append(next);
     }
 }
 

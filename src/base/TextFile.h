@@ -21,12 +21,12 @@ struct TextDocument {
 // Windows-1252 both ways. The five bytes the code page leaves undefined map to
 // U+0081 etc. and back, so any byte sequence survives a round trip; characters
 // the code page lacks are written as "?".
-QString decodeWindows1252(const QByteArray& bytes);
+QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encodeWindows1252(const QString& text);
 // Whether encodeWindows1252 keeps every character of `text`.
 bool fitsWindows1252(const QString& text);
 
-QString decodeBytes(const QByteArray& bytes, TextEncoding encoding);
+QString decodeBytes(QByteArrayView bytes, TextEncoding encoding);
 QByteArray encodeText(const QString& text, TextEncoding encoding);
 
 enum class LineInput {
