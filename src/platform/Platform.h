@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace zw {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -39,6 +41,11 @@ public:
     virtual QString chooseFolder(const QString& caption, const QString& startFolder) = 0;
     // Returns false when the user cancels; `value` holds the entered text otherwise.
     virtual bool inputBox(const QString& caption, const QString& prompt, QString& value) = 0;
+
+    // Plain-text clipboard. No value when the clipboard offers no plain text;
+    // setClipboardText answers false when the clipboard cannot be reached.
+    virtual std::optional<QString> clipboardText() = 0;
+    virtual bool setClipboardText(const QString& text) = 0;
 
     // Network state; answers true when the platform cannot tell.
     virtual bool isConnected() = 0;

@@ -1,11 +1,14 @@
 #include "platform/QtPlatform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QNetworkInformation>
 #include <QStandardPaths>
 #include <QUrl>
@@ -98,6 +101,22 @@ QString QtPlatform::chooseFolder(const QString&, const QString&) {
 
 bool QtPlatform::inputBox(const QString&, const QString&, QString&) {
     return false;
+}
+
+std::optional<QString> QtPlatform::clipboardText() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return std::nullopt;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return std::nullopt;
+    return data->text();
+}
+
+bool QtPlatform::setClipboardText(const QString& text) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
+    QGuiApplication::clipboard()->setText(text);
+    return true;
 }
 
 bool QtPlatform::isConnected() {

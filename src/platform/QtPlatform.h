@@ -26,6 +26,10 @@ public:
     QString chooseFolder(const QString& caption, const QString& startFolder) override;
     bool inputBox(const QString& caption, const QString& prompt, QString& value) override;
 
+    // Need a QGuiApplication; without one there is no clipboard.
+    std::optional<QString> clipboardText() override;
+    bool setClipboardText(const QString& text) override;
+
     bool isConnected() override;
     QDateTime now() override;
 };

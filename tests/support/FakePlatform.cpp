@@ -51,6 +51,13 @@ bool FakePlatform::inputBox(const QString& caption, const QString&, QString& val
     return true;
 }
 
+bool FakePlatform::setClipboardText(const QString& text) {
+    if (!clipboardAvailable)
+        return false;
+    clipboard = text;
+    return true;
+}
+
 QStringList FakePlatform::messageTexts() const {
     QStringList out;
     for (const Message& m : messages)

@@ -51,6 +51,11 @@ public:
     // workstation (move a file away) at the moment the program looks.
     std::function<void(const QString& path)> beforeFileExists;
 
+    // The clipboard: no value means no plain text on it; setClipboardText
+    // stores there unless the clipboard is unavailable.
+    std::optional<QString> clipboard;
+    bool clipboardAvailable = true;
+
     QString documentsFolder() override { return documents; }
     QString programFolder() override { return program; }
     QString currentFolder() override { return current; }
@@ -62,6 +67,8 @@ public:
                               const QString& text) override;
     QString chooseFolder(const QString& caption, const QString& startFolder) override;
     bool inputBox(const QString& caption, const QString& prompt, QString& value) override;
+    std::optional<QString> clipboardText() override { return clipboard; }
+    bool setClipboardText(const QString& text) override;
     bool isConnected() override { return connected; }
     QDateTime now() override { return clock; }
 
