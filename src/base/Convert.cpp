@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 namespace zw {
 
@@ -40,7 +41,12 @@ QString lineBreaksToBlanks(const QString& s) {
     return v;
 }
 
-bool tryStrToInt(const QString& s, int& value) {
+namespace {
+
+// The integer conversion for 32 or 64 bits. Hexadecimal texts wrap into the
+// signed range, as a register of that width would.
+template <typename Int> bool tryParseInteger(const QString& s, Int& value) {
+    using UInt = std::make_unsigned_t<Int>;
     qsizetype i = 0;
     const qsizetype n = s.size();
     while (i < n && s.at(i) == QLatin1Char(' '))
@@ -50,7 +56,7 @@ bool tryStrToInt(const QString& s, int& value) {
         negative = s.at(i) == QLatin1Char('-');
         ++i;
     }
-    int base = 10;
+    unsigned base = 10;
     if (i < n && s.at(i) == QLatin1Char('$')) {
         base = 16;
         ++i;
@@ -61,11 +67,11 @@ bool tryStrToInt(const QString& s, int& value) {
     }
     if (i >= n)
         return false;
-    qint64 acc = 0;
-    const qint64 limit = base == 16 ? qint64(std::numeric_limits<quint32>::max())
-                                    : qint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+    UInt acc = 0;
+    const UInt limit =
+        base == 16 ? std::numeric_limits<UInt>::max() : UInt(std::numeric_limits<Int>::max()) + (negative ? 1 : 0);
     for (; i < n; ++i) {
-        int digit = -1;
+        unsigned digit = 16;
         const ushort c = s.at(i).unicode();
         if (c >= '0' && c <= '9')
             digit = c - '0';
@@ -73,23 +79,35 @@ bool tryStrToInt(const QString& s, int& value) {
             digit = c - 'a' + 10;
         else if (base == 16 && c >= 'A' && c <= 'F')
             digit = c - 'A' + 10;
-        if (digit < 0)
+        if (digit >= base || acc > (limit - digit) / base)
             return false;
         acc = acc * base + digit;
-        if (acc > limit)
-            return false;
     }
-    // Hexadecimal texts wrap into the signed range, as a 32-bit register would.
-    if (base == 16)
-        value = int(quint32(acc)) * (negative ? -1 : 1);
-    else
-        value = int(negative ? -acc : acc);
+    // Two's complement negation in the unsigned type, then the wrap into Int.
+    value = Int(negative ? UInt(0) - acc : acc);
     return true;
+}
+
+} // namespace
+
+bool tryStrToInt(const QString& s, int& value) {
+    return tryParseInteger(s, value);
+}
+
+bool tryStrToInt64(const QString& s, qint64& value) {
+    return tryParseInteger(s, value);
 }
 
 int strToInt(const QString& s) {
     int v = 0;
     if (!tryStrToInt(s, v))
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(s));
+    return v;
+}
+
+qint64 strToInt64(const QString& s) {
+    qint64 v = 0;
+    if (!tryStrToInt64(s, v))
         throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(s));
     return v;
 }

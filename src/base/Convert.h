@@ -22,6 +22,9 @@ int strToInt(const QString& s);
 // As strToInt, but yields `fallback` instead of raising.
 int strToIntDef(const QString& s, int fallback);
 bool tryStrToInt(const QString& s, int& value);
+// The same rules for 64 bits.
+qint64 strToInt64(const QString& s);
+bool tryStrToInt64(const QString& s, qint64& value);
 
 // Boolean text: "true"/"false" in any letter case, or a number (0 is false,
 // any other number true). Anything else raises AppError("'<text>' is not a valid boolean value").

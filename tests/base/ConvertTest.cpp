@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace zw;
 
 namespace {
@@ -42,6 +44,35 @@ TEST(Convert, IntegerText) {
             EXPECT_EQ(strToIntDef(QString::fromUtf8(r.text), -1), -1) << r.text;
         }
     }
+}
+
+TEST(Convert, Int64TextAndHexWrap) {
+    struct Row {
+        const char* text;
+        bool ok;
+        qint64 value;
+    };
+    const Row rows[] = {
+        {"9223372036854775807", true, std::numeric_limits<qint64>::max()},
+        {"-9223372036854775808", true, std::numeric_limits<qint64>::min()},
+        {"9223372036854775808", false, 0},
+        {"$FFFFFFFFFFFFFFFF", true, -1},
+        {"$FFFFFFFF", true, 4294967295LL},
+        {"$1FFFFFFFFFFFFFFFF", false, 0},
+        {"-$10", true, -16},
+    };
+    for (const Row& r : rows) {
+        qint64 v = -99;
+        EXPECT_EQ(tryStrToInt64(QString::fromUtf8(r.text), v), r.ok) << r.text;
+        if (r.ok) {
+            EXPECT_EQ(v, r.value) << r.text;
+        }
+    }
+    // The 32-bit conversion wraps hexadecimal into its own width.
+    int i = 0;
+    EXPECT_TRUE(tryStrToInt(QStringLiteral("$FFFFFFFF"), i));
+    EXPECT_EQ(i, -1);
+    EXPECT_FALSE(tryStrToInt(QStringLiteral("$100000000"), i));
 }
 
 TEST(Convert, TrimRemovesControlCharactersAndBlanksOnly) {
