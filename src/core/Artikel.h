@@ -8,6 +8,8 @@
 
 namespace zw {
 
+class TReadWriteFile;
+
 // One article of the master data; all fields are text, a new article has all empty.
 struct TArtikel {
     QString MaterialNr; // MatNr
@@ -39,6 +41,9 @@ struct TArtikel {
     const QString& field(int index) const;
 
     bool operator==(const TArtikel&) const = default;
+
+    // An article stores nothing in the structured data file.
+    void Readwritefile(TReadWriteFile& hefile);
 };
 
 // Something that can list material numbers: a combo box of a form, or a
@@ -65,6 +70,8 @@ public:
     void Delete(int index);
     void Clear();
     void Fuelle_Materialnummer(MaterialNumberList& box) const;
+    // The list in the structured data file: its last index, then each article.
+    void Readwritefile(TReadWriteFile& hefile);
 
 private:
     std::vector<std::unique_ptr<TArtikel>> m_items;
@@ -74,6 +81,12 @@ private:
 class TMyDaten {
 public:
     TArtikelListe ArtikelListe;
+
+    void clear() { ArtikelListe.Clear(); }
+    // The list as a structured data file in the text representation.
+    void Loadfromfile(const QString& sFile);
+    void Savetofile(const QString& sFile);
+    void Readwritefile(TReadWriteFile& hefile);
 };
 
 } // namespace zw
