@@ -202,8 +202,8 @@ QString TReadWriteFile::GetNextTextLine() {
 }
 
 void TReadWriteFile::EnsureTextzeile() {
-    if (sTextzeile.isEmpty())
-        sTextzeile = GetNextTextLine();
+    if (restOfLine().isEmpty())
+        setTextLine(GetNextTextLine());
 }
 
 bool TReadWriteFile::TakeToken(QString& line, QString& token, QChar separator) {
@@ -213,6 +213,15 @@ bool TReadWriteFile::TakeToken(QString& line, QString& token, QChar separator) {
     token = line.left(at);
     line.remove(0, at + 1);
     return true;
+}
+
+void TReadWriteFile::setTextLine(QString line) {
+    sTextzeile = std::move(line);
+    textPos = 0;
+}
+
+QStringView TReadWriteFile::restOfLine() const {
+    return QStringView(sTextzeile).mid(textPos);
 }
 
 bool TReadWriteFile::ConsumeLaenge(qint64 n) {
@@ -287,19 +296,19 @@ void TReadWriteFile::beginTextObject(const QString& name) {
             slTxtDateiSchreiben[--nextLine] = kClose;
         else
             slTxtDateiSchreiben.prepend(kClose);
-        sTextzeile = kClose;
+        setTextLine(kClose);
         BoolObjektInAlterDateiNochNichtbekannt = true;
     };
-    if (!sTextzeile.isEmpty()) {
-        if (sTextzeile != kClose)
-            throw AppError(sTextzeile + QStringLiteral("sTextzeile ist nicht leer") + name);
+    if (!restOfLine().isEmpty()) {
+        if (restOfLine() != kClose)
+            throw AppError(restOfLine().toString() + QStringLiteral("sTextzeile ist nicht leer") + name);
         absent();
         return;
     }
     QString line = GetNextTextLine();
     QString found;
     if (TakeToken(line, found, QLatin1Char('{')) && found == name) {
-        sTextzeile = line;
+        setTextLine(line);
         return;
     }
     if (line != kClose)
@@ -308,9 +317,9 @@ void TReadWriteFile::beginTextObject(const QString& name) {
 }
 
 void TReadWriteFile::endTextObject() {
-    if (!sTextzeile.contains(kClose))
+    if (!restOfLine().contains(kClose))
         GetNextTextLine();
-    sTextzeile.clear();
+    setTextLine(QString());
 }
 
 void TReadWriteFile::beginStreamObject() {
@@ -368,7 +377,14 @@ void TReadWriteFile::writeToken(const QString& text) {
 
 bool TReadWriteFile::readToken(QString& token) {
     EnsureTextzeile();
-    return TakeToken(sTextzeile, token, QLatin1Char(';'));
+    // Tokens are taken by position: cutting each off the line would copy the
+    // rest of a long line once per member.
+    const qsizetype at = sTextzeile.indexOf(QLatin1Char(';'), textPos);
+    if (at < 0)
+        return false;
+    token = sTextzeile.mid(textPos, at - textPos);
+    textPos = at + 1;
+    return true;
 }
 
 void TReadWriteFile::writeStreamBytes(const QByteArray& bytes) {

@@ -79,6 +79,8 @@ private:
 
     QString GetNextTextLine();
     void EnsureTextzeile();
+    void setTextLine(QString line);
+    QStringView restOfLine() const;
     static bool TakeToken(QString& line, QString& token, QChar separator);
     bool ConsumeLaenge(qint64 n);
     void WriteXMLOpenTag(const QString& name);
@@ -101,6 +103,7 @@ private:
 
     QString sFilename;
     QString sTextzeile;
+    qsizetype textPos = 0; // reading: sTextzeile before this position is consumed
     ReadwriteTyp Frwt;
     std::unique_ptr<QSaveFile> fs;        // stream writing
     std::unique_ptr<StreamSource> source; // stream reading: the file's bytes
