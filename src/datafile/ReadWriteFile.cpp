@@ -29,9 +29,12 @@ qint32 versionOf(const QString& line) {
     return tryStrToInt(line, v) ? v : 1;
 }
 
-// Little-endian bytes of a member; floats travel as their IEEE 754 bit pattern.
+// Little-endian bytes of a member; floats travel as their IEEE 754 bit pattern,
+// Booleans as one byte.
 template <typename T> QByteArray littleEndian(T value) {
-    if constexpr (std::is_floating_point_v<T>) {
+    if constexpr (std::is_same_v<T, bool>) {
+        return QByteArray(1, value ? '\1' : '\0');
+    } else if constexpr (std::is_floating_point_v<T>) {
         quint64 bits = 0;
         static_assert(sizeof(T) == sizeof(bits));
         std::memcpy(&bits, &value, sizeof bits);
@@ -44,7 +47,9 @@ template <typename T> QByteArray littleEndian(T value) {
 }
 
 template <typename T> T fromLittleEndian(const char* data) {
-    if constexpr (std::is_floating_point_v<T>) {
+    if constexpr (std::is_same_v<T, bool>) {
+        return *data != 0;
+    } else if constexpr (std::is_floating_point_v<T>) {
         const auto bits = qFromLittleEndian<quint64>(data);
         T value;
         std::memcpy(&value, &bits, sizeof value);
@@ -406,103 +411,53 @@ template <typename T> void TReadWriteFile::streamMember(T& value, Mode mode) {
         value = fromLittleEndian<T>(p);
 }
 
-void TReadWriteFile::ReadWriteBoolean(bool& bvalue, const QString& MemberName) {
+template <typename T, typename ToText, typename FromText>
+void TReadWriteFile::valueMember(T& value, const QString& MemberName, ToText toText, FromText fromText) {
     const Mode mode = memberMode(MemberName);
     switch (mode) {
     case Mode::Skip:
         return;
     case Mode::TextWrite:
-        return writeToken(booleanText(bvalue));
+        return writeToken(toText(value));
     case Mode::TextRead:
         if (QString t; readToken(t))
-            bvalue = t == QLatin1String("TRUE");
+            value = fromText(t);
         return;
     case Mode::XmlWrite:
-        return WriteXMLMember(MemberName, booleanText(bvalue));
+        return WriteXMLMember(MemberName, toText(value));
     case Mode::StreamWrite:
-    case Mode::StreamRead: {
-        quint8 b = bvalue ? 1 : 0;
-        streamMember(b, mode);
-        bvalue = b != 0;
-        return;
+    case Mode::StreamRead:
+        return streamMember(value, mode);
     }
-    }
+}
+
+void TReadWriteFile::ReadWriteBoolean(bool& bvalue, const QString& MemberName) {
+    valueMember(
+        bvalue, MemberName, [](bool b) { return b ? QStringLiteral("TRUE") : QStringLiteral("FALSE"); },
+        [](const QString& t) { return t == QLatin1String("TRUE"); });
 }
 
 void TReadWriteFile::ReadWriteInteger(qint32& ivalue, const QString& MemberName) {
-    const Mode mode = memberMode(MemberName);
-    switch (mode) {
-    case Mode::Skip:
-        return;
-    case Mode::TextWrite:
-        return writeToken(QString::number(ivalue));
-    case Mode::TextRead:
-        if (QString t; readToken(t))
-            ivalue = strToInt(t);
-        return;
-    case Mode::XmlWrite:
-        return WriteXMLMember(MemberName, QString::number(ivalue));
-    case Mode::StreamWrite:
-    case Mode::StreamRead:
-        return streamMember(ivalue, mode);
-    }
+    valueMember(
+        ivalue, MemberName, [](qint32 i) { return QString::number(i); }, [](const QString& t) { return strToInt(t); });
 }
 
 void TReadWriteFile::ReadWriteInt64(qint64& ivalue, const QString& MemberName) {
-    const Mode mode = memberMode(MemberName);
-    switch (mode) {
-    case Mode::Skip:
-        return;
-    case Mode::TextWrite:
-        return writeToken(QString::number(ivalue));
-    case Mode::TextRead:
-        if (QString t; readToken(t))
-            ivalue = strToInt64(t);
-        return;
-    case Mode::XmlWrite:
-        return WriteXMLMember(MemberName, QString::number(ivalue));
-    case Mode::StreamWrite:
-    case Mode::StreamRead:
-        return streamMember(ivalue, mode);
-    }
+    valueMember(
+        ivalue, MemberName, [](qint64 i) { return QString::number(i); },
+        [](const QString& t) { return strToInt64(t); });
 }
 
 void TReadWriteFile::ReadWriteDouble(double& dvalue, const QString& MemberName) {
-    const Mode mode = memberMode(MemberName);
-    switch (mode) {
-    case Mode::Skip:
-        return;
-    case Mode::TextWrite:
-        return writeToken(floatToText(dvalue, QLocale()));
-    case Mode::TextRead:
-        if (QString t; readToken(t))
-            dvalue = textToFloat(t, QLocale());
-        return;
-    case Mode::XmlWrite:
-        return WriteXMLMember(MemberName, floatToText(dvalue, QLocale()));
-    case Mode::StreamWrite:
-    case Mode::StreamRead:
-        return streamMember(dvalue, mode);
-    }
+    valueMember(
+        dvalue, MemberName, [](double d) { return floatToText(d, QLocale()); },
+        [](const QString& t) { return textToFloat(t, QLocale()); });
 }
 
 void TReadWriteFile::ReadWritedate(TDateTime& datevalue, const QString& MemberName) {
-    const Mode mode = memberMode(MemberName);
-    switch (mode) {
-    case Mode::Skip:
-        return;
-    case Mode::TextWrite:
-        return writeToken(dateTimeToText(datevalue, QLocale()));
-    case Mode::TextRead:
-        if (QString t; readToken(t))
-            datevalue = textToDateTime(t, QLocale());
-        return;
-    case Mode::XmlWrite:
-        return WriteXMLMember(MemberName, dateTimeToText(datevalue, QLocale()));
-    case Mode::StreamWrite:
-    case Mode::StreamRead:
-        return streamMember(datevalue, mode);
-    }
+    valueMember(
+        datevalue, MemberName, [](TDateTime d) { return dateTimeToText(d, QLocale()); },
+        [](const QString& t) { return textToDateTime(t, QLocale()); });
 }
 
 void TReadWriteFile::ReadWriteString(QString& svalue, const QString& MemberName, bool boolErsetzeEnter) {
@@ -568,10 +523,6 @@ void TReadWriteFile::ReadWriteStringList(QStringList& sl, const QString& MemberN
 }
 
 // ---- XML
-
-QString TReadWriteFile::booleanText(bool b) {
-    return b ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-}
 
 void TReadWriteFile::checkXmlName(const QString& name) const {
     if (name.isEmpty())

@@ -94,7 +94,8 @@ private:
     // The next n bytes of the object, or nullptr when the object has fewer left.
     const char* readStreamBytes(qint64 n);
     template <typename T> void streamMember(T& value, Mode mode);
-    static QString booleanText(bool b);
+    template <typename T, typename ToText, typename FromText>
+    void valueMember(T& value, const QString& MemberName, ToText toText, FromText fromText);
     void beginStreamObject();
     void endStreamObject();
     void beginTextObject(const QString& name);

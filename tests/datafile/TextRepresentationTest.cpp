@@ -203,7 +203,7 @@ TEST(TextRepresentation, EveryStringRoundTripsThroughTheFile) {
     ScopedFakePlatform fake;
     const QString path = fake.root() + QStringLiteral("strings.txt");
     std::mt19937 rng(14);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 100; ++round) {
         QStringList values;
         for (int k = 0; k < 6; ++k)
             values.append(randomString(rng));
