@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
 
     std::printf("data file: %d records\n", count);
     for (const bool ownObjects : {true, false}) {
-        for (const auto& [rwt, label] : {std::pair{rwTypText, "text"}, std::pair{rwTypStream, "stream"}}) {
+        for (const ReadwriteTyp rwt : {rwTypText, rwTypStream}) {
+            const char* label = rwt == rwTypText ? "text" : "stream";
             const QString path = dir.filePath(QStringLiteral("records"));
             data.ownObjects = ownObjects;
             const Timing write = measure(runs, [&] {

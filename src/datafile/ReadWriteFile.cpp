@@ -492,7 +492,7 @@ void TReadWriteFile::ReadWriteString(QString& svalue, const QString& MemberName,
             throw corruptAt(source->offset() - 4);
         p = readStreamBytes(2 * qint64(count));
         QString s(count, Qt::Uninitialized);
-        for (qint32 i = 0; i < count; ++i)
+        for (qsizetype i = 0; i < count; ++i)
             s[i] = QChar(fromLittleEndian<quint16>(p + 2 * i));
         svalue = s;
         return;

@@ -39,7 +39,7 @@ inline QString randomString(std::mt19937& rng) {
 template <typename Body> QString writtenText(ReadwriteTyp rwt, Body body) {
     TReadWriteFile f(doGetAsString, QString(), rwt, QStringLiteral("<?xml version=\"1.0\"?>"));
     body(f);
-    const QString text = f.GetAsText();
+    QString text = f.GetAsText();
     f.Destroy();
     return text;
 }
