@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <type_traits>
 
@@ -138,7 +139,13 @@ TReadWriteFile::TReadWriteFile(const QByteArray& content, ReadwriteTyp rwt) : Fr
     openForReading(content);
 }
 
-TReadWriteFile::~TReadWriteFile() = default;
+TReadWriteFile::~TReadWriteFile() {
+    // Unwinding from an error is the intended way to discard a pass; anything
+    // else that skips Destroy() is a slip that would lose the data silently.
+    if (!released && SchreibendeOperation() && std::uncaught_exceptions() == 0)
+        qWarning("TReadWriteFile: a writing pass of \"%s\" ended without Destroy(); nothing was written",
+                 qPrintable(sFilename));
+}
 
 void TReadWriteFile::openForReading(const QByteArray& content) {
     if (Frwt == rwTypText) {
