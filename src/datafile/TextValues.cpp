@@ -1,6 +1,7 @@
 #include "datafile/TextValues.h"
 
 #include "base/AppError.h"
+#include "base/Convert.h"
 
 #include <QRegularExpression>
 
@@ -115,7 +116,7 @@ QString floatToText(double value, const QLocale& locale) {
 }
 
 double textToFloat(const QString& text, const QLocale& locale) {
-    QString t = text.trimmed();
+    QString t = trimControl(text);
     // Files written under the other separator read all the same.
     const QString point = locale.decimalPoint();
     if (point == QLatin1String(",") && t.contains(QLatin1Char('.')))
@@ -154,7 +155,7 @@ QString dateTimeToText(TDateTime value, const QLocale& locale) {
 }
 
 TDateTime textToDateTime(const QString& text, const QLocale& locale) {
-    const QString t = text.trimmed();
+    const QString t = trimControl(text);
     const QString df = dateFormat(locale);
     // Only the years a date-time can hold, so whatever is read can be written again.
     const auto parseDate = [&](const QString& s) {
@@ -169,7 +170,7 @@ TDateTime textToDateTime(const QString& text, const QLocale& locale) {
         date = parseDate(t.left(i));
         if (!date.isValid())
             continue;
-        const QString rest = t.mid(i + 1).trimmed();
+        const QString rest = trimControl(t.mid(i + 1));
         for (const auto type : {QLocale::LongFormat, QLocale::ShortFormat}) {
             const QTime time = locale.toTime(rest, timeFormat(locale, type));
             if (time.isValid())

@@ -1,6 +1,7 @@
 #include "DatafileTestSupport.h"
 #include "SampleData.h"
 #include "SampleReading.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +17,6 @@ using namespace zw::test;
 namespace {
 
 const QString kCorpus = QStringLiteral(ZW_DATAFILE_CORPUS);
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The writer's files for the seeds; they pin the format that stored files rely on.
 // ZW_WRITE_SEEDS=1 rewrites them from the current writer.
@@ -42,7 +38,7 @@ TEST(FuzzCorpus, SeedsAreWhatTheWriterWrites) {
                 QFile::remove(seed);
                 ASSERT_TRUE(QFile::copy(path, seed));
             }
-            EXPECT_EQ(fileBytes(seed), fileBytes(path)) << seed.toStdString();
+            EXPECT_EQ(readFile(seed), readFile(path)) << seed.toStdString();
         }
     }
 }
@@ -58,7 +54,7 @@ TEST(FuzzCorpus, ReplaysThroughTheReaders) {
         for (const QString& name : files) {
             const std::string where = std::string(folder) + "/" + name.toStdString();
             try {
-                const bool read = readSampleFile(fileBytes(dir.filePath(name)), rwt);
+                const bool read = readSampleFile(readFile(dir.filePath(name)), rwt);
                 if (name.startsWith(QLatin1String("valid-"))) {
                     EXPECT_TRUE(read) << where;
                 }
