@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/Installation.h"
+#include "cli/MaskOptions.h"
 
 #include "core/Startup.h"
 #include "labels/StockPartLabel.h"
@@ -15,6 +16,7 @@ const char* const kUsage =
     "Usage: zeichwerk-cli label lagerteil --program-folder DIR --home DIR --matnr M --week WW.YY\n"
     "           --quantity Q --unit U --inspector P [--storage S] [--date YYYY-MM-DD]\n"
     "           [--copies 1|4] [--inspected100] [--safety] [--supplier-field F]\n"
+    "           [--document-number NN-NN-NNN-NNN] [--index NN]\n"
     "Makes a stock-part container label as the form does and prints the document's path.\n"
     "  --program-folder DIR  the installation's program folder (Barcode.ini, templates, language files)\n"
     "  --home DIR            the home folder; the document is written there, not opened\n"
@@ -29,9 +31,30 @@ const char* const kUsage =
     "  --inspected100        tick \"100 % Prüfung\" (default: as the article says)\n"
     "  --safety              tick \"Sicherheitsrelevante Bauteile\" (default: as the article says)\n"
     "  --supplier-field F    supplier field instead of the article's\n"
+    "  --document-number NN-NN-NNN-NNN, --index NN\n"
+    "                        document number and its index instead of the article's\n"
+    "A value for a field with a fixed form (week, document number, index) is taken only as the\n"
+    "form's field holds it, character for character; anything else is refused with status 2.\n"
     "Exit status: 0 made, 1 a check failed (its message on stderr), 2 other errors.\n";
 
+// The options that fill mask fields of the stock-part label.
+const std::vector<MaskOption<StockPartLabel>>& stockPartMaskOptions() {
+    static const std::vector<MaskOption<StockPartLabel>> options = {
+        {{"week", "WW.YY", "08.25"}, &StockPartLabel::edHerstellerwoche},
+        {{"document-number", "NN-NN-NNN-NNN", "11-05-044-010"}, &StockPartLabel::edZeichnNr},
+        {{"index", "NN", "04"}, &StockPartLabel::edIndex},
+    };
+    return options;
+}
+
 } // namespace
+
+QList<LabelMaskOption> labelMaskOptions() {
+    QList<LabelMaskOption> out;
+    for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
+        out.append({QStringLiteral("lagerteil"), o.spec});
+    return out;
+}
 
 int runLabel(const QStringList& args, CliIo& io) {
     CommandOptions cmd("label", kUsage, io);
@@ -42,7 +65,6 @@ int runLabel(const QStringList& args, CliIo& io) {
     const QCommandLineOption programOption = valueOption("program-folder", "DIR");
     const QCommandLineOption homeOption = valueOption("home", "DIR");
     const QCommandLineOption matnrOption = valueOption("matnr", "M");
-    const QCommandLineOption weekOption = valueOption("week", "W");
     const QCommandLineOption quantityOption = valueOption("quantity", "Q");
     const QCommandLineOption unitOption = valueOption("unit", "U");
     const QCommandLineOption inspectorOption = valueOption("inspector", "P");
@@ -52,11 +74,12 @@ int runLabel(const QStringList& args, CliIo& io) {
     const QCommandLineOption supplierFieldOption = valueOption("supplier-field", "F");
     const QCommandLineOption inspectedOption(QStringLiteral("inspected100"));
     const QCommandLineOption safetyOption(QStringLiteral("safety"));
-    if (const int status =
-            cmd.parse({programOption, homeOption, matnrOption, weekOption, quantityOption, unitOption, inspectorOption,
-                       storageOption, dateOption, copiesOption, supplierFieldOption, inspectedOption, safetyOption},
-                      args);
-        status != GoOn)
+    QList<QCommandLineOption> options{programOption, homeOption,          matnrOption,     quantityOption,
+                                      unitOption,    inspectorOption,     storageOption,   dateOption,
+                                      copiesOption,  supplierFieldOption, inspectedOption, safetyOption};
+    for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
+        options.append(o.option());
+    if (const int status = cmd.parse(options, args); status != GoOn)
         return status;
     const QStringList kinds = parser.positionalArguments();
     if (kinds != QStringList{QStringLiteral("lagerteil")}) {
@@ -64,11 +87,15 @@ int runLabel(const QStringList& args, CliIo& io) {
             return cmd.badInput(QStringLiteral("unknown label kind '%1' (known: lagerteil)").arg(kinds.first()));
         return cmd.usageError();
     }
-    for (const QCommandLineOption* required :
-         {&programOption, &homeOption, &matnrOption, &weekOption, &quantityOption, &unitOption, &inspectorOption}) {
-        if (!parser.isSet(*required))
-            return cmd.badInput(QStringLiteral("--%1 is missing").arg(required->names().first()));
+    for (const QString& required :
+         {QStringLiteral("program-folder"), QStringLiteral("home"), QStringLiteral("matnr"), QStringLiteral("week"),
+          QStringLiteral("quantity"), QStringLiteral("unit"), QStringLiteral("inspector")}) {
+        if (!parser.isSet(required))
+            return cmd.badInput(QStringLiteral("--%1 is missing").arg(required));
     }
+    StockPartLabel label;
+    if (const int status = checkMaskOptions(cmd, stockPartMaskOptions(), label); status != GoOn)
+        return status;
     QString programFolder, home;
     if (const int status =
             resolveInstallationFolders(cmd, parser.value(programOption), parser.value(homeOption), programFolder, home);
@@ -97,7 +124,6 @@ int runLabel(const QStringList& args, CliIo& io) {
         return status;
     inst.startup.readArticles();
 
-    StockPartLabel label;
     label.FormCreate();
     // The supplier numbers as the main window hands them to the form.
     const Startup::SupplierNumbers numbers = Startup::supplierNumbers();
@@ -107,7 +133,7 @@ int runLabel(const QStringList& args, CliIo& io) {
     label.cmbMatnr.userTyped(parser.value(matnrOption));
     if (label.cmbMatnr.itemIndex() < 0)
         return ExitCheckFailed; // the form has said "not found"
-    label.edHerstellerwoche.setText(parser.value(weekOption));
+    fillMaskOptions(cmd, stockPartMaskOptions(), label);
     label.edStueckzahl.setText(parser.value(quantityOption));
     label.cmbEinheit.userTyped(parser.value(unitOption));
     label.edPruefer.setText(parser.value(inspectorOption));

@@ -117,13 +117,17 @@ void ArticleLabel::fillZerosWhenEmpty(EditField& code) {
 }
 
 PrintCheck ArticleLabel::materialNumberCheck() {
-    return {[this] { return builder().PruefeMatNr(cmbMatnr.text()); },
+    // A number shortened after the choice names no article, though the form
+    // still shows the one chosen before: it is no material number to print.
+    return {[this] { return builder().PruefeMatNr(cmbMatnr.text()) && cmbMatnr.itemIndex() >= 0; },
             msgText(msg::MatNrEingeben, Spelling::Ueebersetzen),
             {&cmbMatnr}};
 }
 
 PrintCheck ArticleLabel::weekCheck() {
-    return {[this] { return builder().PruefeHSW(edHerstellerwoche.text()); },
+    // A blank where a digit belongs ("8 .25", typed "8.25") makes no week: the
+    // digit row would carry the blank, which no Code 128 C symbol can.
+    return {[this] { return edHerstellerwoche.isFilled() && builder().PruefeHSW(edHerstellerwoche.text()); },
             msgText(msg::HerstellerwocheUngueltig),
             {&edHerstellerwoche}};
 }

@@ -76,7 +76,8 @@ protected:
     bool shortSupplierNumberMissing() const;
     static void fillZerosWhenEmpty(EditField& code);
 
-    // The print checks of material number, week and short supplier number;
+    // The print checks of material number (one of the list's), week (every
+    // digit position filled) and short supplier number;
     // the short number is needed where `needed` says so at the check, by
     // default for a 10-digit material number. It marks no field.
     PrintCheck materialNumberCheck();

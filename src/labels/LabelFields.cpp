@@ -60,6 +60,12 @@ QString MaskEditField::qtInputMask() const {
     return out + QStringLiteral("; ");
 }
 
+namespace {
+bool isMaskDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+} // namespace
+
 QString MaskEditField::applyMask(const QString& mask, const QString& value) {
     QString out;
     out.reserve(mask.size());
@@ -71,11 +77,17 @@ QString MaskEditField::applyMask(const QString& mask, const QString& value) {
                 ++pos;
             continue;
         }
-        while (pos < value.size() && !value.at(pos).isDigit() && value.at(pos) != QLatin1Char(' '))
-            ++pos;
-        out += pos < value.size() ? value.at(pos++) : QLatin1Char(' ');
+        const QChar c = pos < value.size() ? value.at(pos++) : QLatin1Char(' ');
+        out += isMaskDigit(c) ? c : QLatin1Char(' ');
     }
     return out;
+}
+
+bool MaskEditField::isFilled() const {
+    for (qsizetype i = 0; i < m_mask.size(); ++i)
+        if (m_mask.at(i) == QLatin1Char('0') && !isMaskDigit(text().at(i)))
+            return false;
+    return true;
 }
 
 QStringList MemoField::lines() const {
@@ -171,6 +183,15 @@ void ComboField::userTyped(const QString& t) {
     m_index = -1;
     notify();
     if (OnChange)
+        OnChange();
+}
+
+void ComboField::userDeleted(const QString& t) {
+    m_text = t;
+    m_index = -1;
+    notify();
+    // What is left of an item's text names it as typing it would.
+    if (OnChange && m_items.contains(t))
         OnChange();
 }
 

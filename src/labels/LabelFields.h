@@ -91,10 +91,16 @@ public:
     const QString& mask() const { return m_mask; }
     // The same mask in Qt's input-mask notation, blanks as the blank character.
     QString qtInputMask() const;
-    // Places `value` into the mask: literals of the value are skipped where the
-    // mask has them, characters that no digit position accepts are dropped,
-    // missing positions stay blank, extra characters are cut off.
+    // Places `value` into the mask character by character. A digit position
+    // takes a digit or a blank; any other character leaves it blank, so nothing
+    // after it moves. A literal position takes the value's character only when
+    // it is that literal (a value without literals fills the digit positions in
+    // order). Missing positions stay blank, extra characters are cut off.
     static QString applyMask(const QString& mask, const QString& value);
+    // Whether the mask holds `value` exactly as given.
+    static bool holdsExactly(const QString& mask, const QString& value) { return applyMask(mask, value) == value; }
+    // Whether every digit position holds a digit (no blank of an unfilled position).
+    bool isFilled() const;
 
 protected:
     QString normalized(const QString& t) const override { return applyMask(m_mask, t); }
@@ -170,7 +176,11 @@ public:
     // Fuelle_Materialnummer into this box, with one redraw for the whole list.
     void fillMaterialNumbers(const TArtikelListe& list);
 
+    // The user's edits of the text. Typing runs OnChange; deleting (Backspace,
+    // Delete, cutting) runs it only when an item's text remains, so a
+    // completion the handler made is not put straight back.
     void userTyped(const QString& t);
+    void userDeleted(const QString& t);
     void userChose(int index);
 
     int maxLength = 0; // typing limit only

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/MaskOptions.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "texts/Messages.h"
 
@@ -20,7 +21,8 @@ struct CliInstallation {
         noStorage.Kelblagerplatz.clear();
         inst.addArticles(
             {makeArticle(QStringLiteral("1234567"), QStringLiteral("Flansch DN50"), QStringLiteral("4012345678901")),
-             noStorage});
+             noStorage,
+             makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900"))});
         test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
         inst.dataModule->SchreibeArtikelINI();
     }
@@ -85,6 +87,12 @@ TEST(CmdLabel, StatusesMessagesAndDocuments) {
          0,
          QStringLiteral("Lagerteil_1fach.rtf"),
          325},
+        {"an EAN that cannot scan only warns",
+         {QStringLiteral("--matnr"), QStringLiteral("5550001")},
+         true,
+         0,
+         QStringLiteral("Lagerteil_1fach.rtf"),
+         324},
         {"an unknown material number", {QStringLiteral("--matnr"), QStringLiteral("9")}, true, 1, {}, 361},
         {"no storage place and none given", {QStringLiteral("--matnr"), QStringLiteral("7654")}, true, 1, {}, 363},
         {"a storage place given empty",
@@ -96,6 +104,8 @@ TEST(CmdLabel, StatusesMessagesAndDocuments) {
         {"a missing option", {QStringLiteral("--matnr"), QStringLiteral("1234567")}, false, 2, {}, 0},
         {"a bad copy count", {QStringLiteral("--copies"), QStringLiteral("2")}, true, 2, {}, 0},
         {"a bad date", {QStringLiteral("--date"), QStringLiteral("1.1.2025")}, true, 2, {}, 0},
+        {"a week the mask would shift", {QStringLiteral("--week"), QStringLiteral("1.25")}, true, 2, {}, 0},
+        {"a week with a foreign character", {QStringLiteral("--week"), QStringLiteral("12.3x")}, true, 2, {}, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -111,6 +121,49 @@ TEST(CmdLabel, StatusesMessagesAndDocuments) {
         }
         if (r.status == 2) {
             EXPECT_FALSE(res.err.isEmpty());
+        }
+        if (r.status == 2 && r.args.first() == QLatin1String("--week")) {
+            EXPECT_TRUE(res.err.contains(QStringLiteral("--week: expected WW.YY, e.g. 08.25")))
+                << res.err.toStdString();
+        }
+    }
+}
+
+// Every option of every label command that fills a mask field takes its
+// example as given and refuses the example with a character shifted, dropped,
+// added or replaced by one no position of the mask takes.
+TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
+    const QList<cli::LabelMaskOption> options = cli::labelMaskOptions();
+    ASSERT_FALSE(options.isEmpty());
+    CliInstallation c;
+    for (const cli::LabelMaskOption& o : options) {
+        const QString option = QStringLiteral("--") + QLatin1String(o.spec.name);
+        const QString example = QLatin1String(o.spec.example);
+        SCOPED_TRACE(option.toStdString());
+        ASSERT_EQ(o.kind, QStringLiteral("lagerteil")) << "a new label kind needs its arguments in this test";
+        const auto res = c.run({option, example});
+        EXPECT_EQ(res.status, 0) << res.err.toStdString();
+
+        QStringList spoiled{example + QLatin1Char('0'), example.mid(1), QLatin1Char(' ') + example.chopped(1)};
+        for (qsizetype i = 0; i < example.size(); ++i) {
+            for (const QChar foreign : {QChar(u'x'), QChar(u'/'), QChar(0x0663) /* Arabic-Indic 3 */}) {
+                QString v = example;
+                v[i] = foreign;
+                spoiled << v;
+            }
+            if (!example.at(i).isDigit()) // the literal moved one place to either side
+                spoiled << QString(example).remove(i, 1).insert(qMax<qsizetype>(i - 1, 0), example.at(i))
+                        << QString(example).remove(i, 1).insert(qMin(i + 1, example.size() - 1), example.at(i));
+        }
+        for (const QString& value : spoiled) {
+            if (value == example)
+                continue;
+            SCOPED_TRACE(value.toStdString());
+            const auto bad = c.run({option, value});
+            EXPECT_EQ(bad.status, 2);
+            EXPECT_TRUE(bad.out.isEmpty());
+            EXPECT_EQ(bad.err.trimmed(), QStringLiteral("zeichwerk-cli label: %1: expected %2, e.g. %3")
+                                             .arg(option, QLatin1String(o.spec.form), example));
         }
     }
 }

@@ -19,8 +19,11 @@ TEST(LabelFields, MaskPlacesValuesByPositionWithBlanksForUnfilledPlaces) {
         {"00.00", QStringLiteral("0813"), QStringLiteral("08.13")},
         {"00.00", QStringLiteral(" 8.13"), QStringLiteral(" 8.13")},
         {"00.00", QStringLiteral("08.13.99"), QStringLiteral("08.13")},
+        // A character no position takes leaves its place blank: nothing after it moves.
+        {"00.00", QStringLiteral("1.25"), QStringLiteral("1 .25")},
+        {"00.00", QStringLiteral("12.3x"), QStringLiteral("12.3 ")},
         {"00", QStringLiteral("2"), QStringLiteral("2 ")},
-        {"0000000000000", QStringLiteral("4012a45"), QStringLiteral("401245       ")},
+        {"0000000000000", QStringLiteral("4012a45"), QStringLiteral("4012 45      ")},
         {"0000000000000", QStringLiteral("40123456789012"), QStringLiteral("4012345678901")},
     };
     for (const Row& r : rows)
@@ -72,6 +75,39 @@ TEST(LabelFields, ProgramChangesRunEditAndBoxHandlersButNoComboHandler) {
         f.runs = 0;
         r.act(f);
         EXPECT_EQ(f.runs, r.runs) << r.what;
+    }
+}
+
+// Typing runs the combo's handler, which may complete the text to an item;
+// deleting from the text must not complete it again.
+TEST(LabelFields, DeletingFromAComboTextRunsNoMatchingUnlessAnItemRemains) {
+    ComboField c{QStringLiteral("c")};
+    c.setItems({QStringLiteral("1002"), QStringLiteral("1002044"), QStringLiteral("1002051")});
+    QStringList handled;
+    c.OnChange = [&] {
+        handled << c.text();
+        c.setItemIndex(2); // the matching completes the typed prefix
+    };
+    struct Step {
+        bool deleting;
+        QString text;
+        bool handled;
+        QString shown;
+    } steps[] = {
+        {false, QStringLiteral("100"), true, QStringLiteral("1002051")},    // typed: completed
+        {true, QStringLiteral("100205"), false, QStringLiteral("100205")},  // Backspace on the completion
+        {true, QStringLiteral("10020"), false, QStringLiteral("10020")},    // Backspace again
+        {false, QStringLiteral("100204"), true, QStringLiteral("1002051")}, // typing chooses again
+        {true, QStringLiteral("1002"), true, QStringLiteral("1002051")},    // what is left names an item
+    };
+    for (const Step& s : steps) {
+        handled.clear();
+        s.deleting ? c.userDeleted(s.text) : c.userTyped(s.text);
+        EXPECT_EQ(!handled.isEmpty(), s.handled) << s.text.toStdString();
+        EXPECT_EQ(c.text(), s.shown) << s.text.toStdString();
+        if (!s.handled) {
+            EXPECT_EQ(c.itemIndex(), -1) << "no item stands for a shortened text";
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -15,6 +16,7 @@
 #include <QValidator>
 
 #include <memory>
+#include <utility>
 
 namespace zw {
 
@@ -34,6 +36,25 @@ public:
 private:
     int m_limit;
     QString m_previous;
+};
+
+// Remembers whether the key being handled by an edit only deletes (Backspace,
+// Delete, cutting): the edit it makes must not be completed again.
+class DeletionKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool deleting = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            deleting = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+                       key->matches(QKeySequence::Cut) || key->matches(QKeySequence::DeleteStartOfWord) ||
+                       key->matches(QKeySequence::DeleteEndOfWord) || key->matches(QKeySequence::DeleteEndOfLine);
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 // Set while a widget is being redrawn from its field, so the widget's own
@@ -162,10 +183,13 @@ void bindField(QComboBox* w, ComboField& f) {
         if (!state->syncing && text == w->currentText() && text != f.text())
             f.setText(text);
     });
-    QObject::connect(w->lineEdit(), &QLineEdit::textEdited, w, [w, &f, state](const QString& typed) {
+    auto* keys = new DeletionKeys(w->lineEdit());
+    w->lineEdit()->installEventFilter(keys);
+    QObject::connect(w->lineEdit(), &QLineEdit::textEdited, w, [w, &f, state, keys](const QString& typed) {
         if (state->syncing)
             return;
-        runHandler([&] { f.userTyped(typed); });
+        const bool deleting = std::exchange(keys->deleting, false);
+        runHandler([&] { deleting ? f.userDeleted(typed) : f.userTyped(typed); });
         // When the handler chose an article, its number stands behind the typed
         // prefix, selected, so the next keystroke goes on with the prefix.
         QLineEdit* le = w->lineEdit();

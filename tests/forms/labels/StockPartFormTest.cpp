@@ -115,6 +115,36 @@ TEST(StockPartForm, TypingChoosesByPrefixOrResetsWhenNothingMatches) {
     EXPECT_EQ(f->cmbMatnr->count(), 3);
 }
 
+TEST(StockPartForm, BackspaceShortensATypedMaterialNumberWithoutCompletingIt) {
+    Form f;
+    f.type(f->cmbMatnr, QStringLiteral("1002"));
+    ASSERT_EQ(f->cmbMatnr->currentText(), QStringLiteral("1002044"));
+    QTest::keyClick(f->cmbMatnr->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(f->cmbMatnr->currentText(), QStringLiteral("1002"));
+    QTest::keyClick(f->cmbMatnr->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(f->cmbMatnr->currentText(), QStringLiteral("100"));
+    QTest::keyClicks(f->cmbMatnr->lineEdit(), QStringLiteral("01"));
+    EXPECT_EQ(f->cmbMatnr->currentText(), QStringLiteral("1000112")) << "typing still chooses";
+    EXPECT_EQ(f->edBenennung->text(), QStringLiteral("Schraube M8x25"));
+    EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
+}
+
+// The mask places a typed "8.25" as "8 .25"; the print refuses it as an invalid week.
+TEST(StockPartForm, AWeekTypedWithoutItsLeadingZeroIsRefusedAsInvalid) {
+    Form f;
+    f.fillValid();
+    f->edHerstellerwoche->setFocus();
+    f->edHerstellerwoche->selectAll();
+    QTest::keyClick(f->edHerstellerwoche, Qt::Key_Delete);
+    QTest::keyClicks(f->edHerstellerwoche, QStringLiteral("8.25"));
+    ASSERT_EQ(f->edHerstellerwoche->displayText(), QStringLiteral("8 .25"));
+    QTest::mouseClick(f->btnDruck, Qt::LeftButton);
+    EXPECT_EQ(f.messages(), QStringList{msgText(msg::HerstellerwocheUngueltig)});
+    EXPECT_EQ(fieldColour(f->edHerstellerwoche), YellowColour);
+    EXPECT_TRUE(f->edHerstellerwoche->hasFocus());
+    EXPECT_TRUE(f.inst.fake().openedDocuments.isEmpty());
+}
+
 TEST(StockPartForm, MaskEditsShowTheTextsOfTheLabelLogic) {
     Form f;
     const std::pair<QString, QString> weeks[] = {{QStringLiteral("  .  "), QStringLiteral("  .  ")},
