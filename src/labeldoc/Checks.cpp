@@ -1,10 +1,13 @@
 #include "labeldoc/RTFGebindeObjekt.h"
 
+#include "barcode/BarcodeRules.h"
 #include "base/AppError.h"
 #include "base/Convert.h"
 #include "core/DataModule.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"
+
+#include <algorithm>
 
 namespace zw {
 
@@ -45,8 +48,14 @@ bool TRTFGebindeObjekt::PruefeMatNr(const QString& MatNr) {
     return (!trimControl(MatNr).isEmpty() && MatNr.size() == 7) || MatNr.size() == 10;
 }
 
-bool TRTFGebindeObjekt::PruefeEAN(const QString&) {
-    return true;
+bool TRTFGebindeObjekt::PruefeEAN(const QString& EAN) {
+    // No EAN (empty, or the zeros of a reset) is fine; one that is there must scan.
+    if (trimControl(EAN).isEmpty() || EAN == QLatin1String("0000000000000"))
+        return true;
+    if (EAN.size() != 13 ||
+        !std::all_of(EAN.cbegin(), EAN.cend(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
+        return false;
+    return barcode::modulo10CheckDigit(EAN.left(12)) == EAN.at(12);
 }
 
 bool TRTFGebindeObjekt::PruefeStk(const QString& Stk) {

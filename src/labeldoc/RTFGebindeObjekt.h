@@ -90,6 +90,7 @@ public:
     // raise AppError "'x' is not a valid integer value" for a text that is no integer.
 
     static bool PruefeMatNr(const QString& MatNr);
+    // True for no EAN (blank or 13 zeros) and for 13 digits with the right check digit.
     static bool PruefeEAN(const QString& EAN);
     static bool PruefeStk(const QString& Stk);
     // `items` are the items of the unit box.

@@ -1,6 +1,8 @@
 #include "labels/FieldGroups.h"
 
 #include "base/Convert.h"
+#include "labeldoc/RTFGebindeObjekt.h"
+#include "texts/Messages.h"
 
 namespace zw {
 
@@ -17,7 +19,15 @@ void EanFields::showEanDigits() {
 }
 
 bool EanFields::hasEan() const {
-    return !trimControl(edEANCode.text()).isEmpty() && edEANCode.text() != ZeroCode;
+    const QString& ean = edEANCode.text();
+    return !trimControl(ean).isEmpty() && ean != ZeroCode && TRTFGebindeObjekt::PruefeEAN(ean);
+}
+
+PrintCheck EanFields::eanWarning() const {
+    return {[this] { return TRTFGebindeObjekt::PruefeEAN(edEANCode.text()); },
+            msgText(msg::CheckEAN13),
+            {},
+            PrintCheck::OnFailure::WarnAndGoOn};
 }
 
 QString EanFields::eanDigits() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "labels/LabelFields.h"
+#include "labels/PrintCheck.h"
 
 namespace zw {
 
@@ -22,8 +23,12 @@ public:
 protected:
     // LEAN1 := digit 1, LEAN2 := digits 2-7, LEAN3 := digits 8-13.
     void showEanDigits();
-    // Whether the label prints an EAN: not empty after trimming and not 13 zeros.
+    // Whether the label prints an EAN: not empty after trimming, not 13 zeros,
+    // and one a scanner reads (13 digits with the right check digit).
     bool hasEan() const;
+    // The print's warning (message 324) for an EAN that is there but cannot
+    // scan; the label is then made without EAN and the print goes on.
+    PrintCheck eanWarning() const;
     // The printed digits: the three groups joined by two blanks.
     QString eanDigits() const;
 };

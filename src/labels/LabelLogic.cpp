@@ -146,12 +146,14 @@ QString LabelLogic::pictureFileValue(const QString& fileName) {
     return pictureValue(picture);
 }
 
+// The cut never splits a surrogate pair: a character beyond the basic plane
+// goes whole into the second line.
 QString LabelLogic::designationLine1(const QString& text, int limit, int cut) {
-    return trimControl(text).size() > limit ? trimControl(text.left(cut)) : text;
+    return trimControl(text).size() > limit ? trimControl(cutToLength(text, cut)) : text;
 }
 
 QString LabelLogic::designationLine2(const QString& text, int limit, int cut) {
-    return trimControl(text).size() > limit ? trimControl(text.mid(cut)) : QString();
+    return trimControl(text).size() > limit ? trimControl(text.mid(cutToLength(text, cut).size())) : QString();
 }
 
 QString LabelLogic::dateValue(const QDate& d) {

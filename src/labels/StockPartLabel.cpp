@@ -34,7 +34,7 @@ PrintOutcome StockPartLabel::btnDruckClick() {
                                           PrintCheck::OnFailure::AskYesNo};
     return print({materialNumberCheck(), quantityCheck(edStueckzahl), unitCheck(cmbEinheit), weekCheck(),
                   deliveryDateWarning(edPruefdatum_DTP), inspectorCheck(edPruefer), storagePlaceQuestion,
-                  shortSupplierNumberCheck()},
+                  shortSupplierNumberCheck(), eanWarning()},
                  [this] {
                      addArticleValues();
                      builder().AddEinWert(QStringLiteral("12"), edLagerort.text());
