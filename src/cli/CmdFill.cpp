@@ -9,9 +9,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
-
-#include <algorithm>
 
 namespace zw::cli {
 
@@ -25,13 +24,34 @@ const char* const kUsage =
     "  --out-name NAME  the document's base name; a held document gets a numbered name\n"
     "  --home DIR       the folder the document goes to (default: the documents folder's KELB_Zeichwerk)\n"
     "  --value NN=TEXT  the text for placeholder @NN\n"
-    "  --barcode NN=TYPE:TEXT[:ANGLE]  the barcode picture for @NN, as 'zeichwerk-cli picture' makes it\n"
-    "  --picture NN=FILE  the picture in FILE (beside the program unless a path) for @NN, such as KreisS.bmp\n";
+    "  --barcode NN=TYPE:TEXT[:ANGLE]  the barcode picture for @NN, as 'zeichwerk-cli picture' makes it;\n"
+    "                   TEXT may hold \":\"; a last field 0 or -90 is the angle (TYPE:12:0:0 for the text 12:0)\n"
+    "  --picture NN=FILE  the picture in FILE (beside the program unless a path) for @NN, such as KreisS.bmp\n"
+    "Entries go into the document in the order given: of two for one placeholder (@0a and @0A are one),\n"
+    "the first fills it.\n";
 
 struct Entry {
     QString number;
     QString value;
 };
+
+// Splits "TYPE:TEXT[:ANGLE]": TEXT may hold ":", so only a last field that is
+// an angle of the label pictures (0 or -90) is taken as the angle.
+bool splitBarcode(const QString& barcode, QString& type, QString& text, QString& angle) {
+    const qsizetype colon = barcode.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return false;
+    type = barcode.left(colon);
+    text = barcode.mid(colon + 1);
+    angle.clear();
+    const qsizetype last = text.lastIndexOf(QLatin1Char(':'));
+    const QString lastField = last < 0 ? QString() : text.mid(last + 1);
+    if (lastField == QLatin1String("0") || lastField == QLatin1String("-90")) {
+        angle = lastField;
+        text.truncate(last);
+    }
+    return true;
+}
 
 // Splits "NN=rest" at its first "=".
 bool splitEntry(const QString& option, QString& number, QString& rest) {
@@ -65,45 +85,44 @@ int runFill(const QStringList& args, CliIo& io) {
     if (outName.isEmpty() || outName.contains(QLatin1Char('/')) || outName.contains(QLatin1Char('\\')))
         return cmd.badInput(QStringLiteral("--out-name takes a name without folder"));
 
-    QList<Entry> entries;
-    for (const QString& v : parser.values(valueOption)) {
-        Entry e;
-        if (!splitEntry(v, e.number, e.value))
-            return cmd.badInput(QStringLiteral("--value '%1' is not NN=TEXT").arg(v));
-        entries.append(e);
-    }
-    for (const QString& b : parser.values(barcodeOption)) {
-        Entry e;
-        QString barcode;
-        const QStringList parts = splitEntry(b, e.number, barcode) ? barcode.split(QLatin1Char(':')) : QStringList();
-        if (parts.size() < 2 || parts.size() > 3)
-            return cmd.badInput(QStringLiteral("--barcode '%1' is not NN=TYPE:TEXT[:ANGLE]").arg(b));
-        e.value = barcodePictureGroup(parts[0], parts[1], parts.value(2));
-        entries.append(e);
-    }
     ConsolePlatform console(io.err);
     const QFileInfo templateFile(parser.value(templateOption));
     if (parser.value(templateOption).contains(QLatin1Char('/')))
         console.programFolderOverride = withTrailingSlash(templateFile.absolutePath());
     ProgramScope globals(&console);
 
-    for (const QString& p : parser.values(pictureOption)) {
+    // The entries in the order given, across the three options: of two for one
+    // placeholder the builder keeps the first, as the user wrote it first.
+    QList<Entry> entries;
+    QHash<QString, qsizetype> taken; // option name -> values used so far
+    for (const QString& name : parser.optionNames()) {
+        if (name != QLatin1String("value") && name != QLatin1String("barcode") && name != QLatin1String("picture"))
+            continue;
+        const QString given = parser.values(name).value(taken[name]++);
         Entry e;
-        QString file;
-        if (!splitEntry(p, e.number, file) || file.isEmpty())
-            return cmd.badInput(QStringLiteral("--picture '%1' is not NN=FILE").arg(p));
-        if (!file.contains(QLatin1Char('/')))
-            file = platform().programFolder() + file;
-        const QImage image(file);
-        if (image.isNull())
-            return cmd.badInput(QStringLiteral("cannot read the picture ") + file);
-        e.value =
-            TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(image, image.width(), image.height(), QString(), nullptr);
+        QString rest;
+        const bool split = splitEntry(given, e.number, rest);
+        if (name == QLatin1String("value")) {
+            if (!split)
+                return cmd.badInput(QStringLiteral("--value '%1' is not NN=TEXT").arg(given));
+            e.value = rest;
+        } else if (name == QLatin1String("barcode")) {
+            QString type, text, angle;
+            if (!split || !splitBarcode(rest, type, text, angle))
+                return cmd.badInput(QStringLiteral("--barcode '%1' is not NN=TYPE:TEXT[:ANGLE]").arg(given));
+            e.value = barcodePictureGroup(type, text, angle);
+        } else {
+            if (!split || rest.isEmpty())
+                return cmd.badInput(QStringLiteral("--picture '%1' is not NN=FILE").arg(given));
+            const QString file = rest.contains(QLatin1Char('/')) ? rest : platform().programFolder() + rest;
+            const QImage image(file);
+            if (image.isNull())
+                return cmd.badInput(QStringLiteral("cannot read the picture ") + file);
+            e.value = TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(image, image.width(), image.height(), QString(),
+                                                                        nullptr);
+        }
         entries.append(e);
     }
-    // The forms add their values in ascending placeholder order.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
 
     QString home = parser.isSet(homeOption) ? parser.value(homeOption)
                                             : platform().documentsFolder() + QStringLiteral("KELB_Zeichwerk");

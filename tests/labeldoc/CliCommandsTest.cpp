@@ -123,6 +123,28 @@ TEST(CliFill, WritesTheDocumentAndPrintsItsPath) {
     EXPECT_EQ(held.out, home + "/Lagerteil_1fach1.rtf\n") << "one open in the word processor is kept";
 }
 
+// Codabar and Code 128 B texts hold ":"; only a last field 0 or -90 is an angle.
+// Of two entries for one placeholder the one given first fills it.
+TEST(CliFill, BarcodeTextsMayHoldColonsAndEntriesKeepTheOrderGiven) {
+    QTemporaryDir dir;
+    const QString templ = dir.filePath("T.rtf");
+    writeFile(templ, "@01|@02|@03|@0a");
+    const auto picture = [](const QString& type, const QString& text, const QString& angle) {
+        QStringList args{"picture", "--type", type, "--text", text};
+        if (!angle.isEmpty())
+            args << "--angle" << angle;
+        return runCliCommand(args).out.trimmed().toLatin1();
+    };
+    const CliResult res =
+        runCliCommand({"fill", "--template", templ, "--home", dir.path(), "--out-name", "x", "--barcode",
+                       "01=bcCodeCodabar:12:34", "--barcode", "02=bcCode128B:A:B:-90", "--barcode",
+                       "03=bcCode128B:12:0:0", "--value", "0a=first", "--value", "0A=second"});
+    ASSERT_EQ(res.status, 0) << res.err.toStdString();
+    EXPECT_EQ(readFile(res.out.trimmed()),
+              picture("bcCodeCodabar", "12:34", "") + "|" + picture("bcCode128B", "A:B", "-90") + "|" +
+                  picture("bcCode128B", "12:0", "0") + "|\\u102?\\u105?\\u114?\\u115?\\u116?\r\n");
+}
+
 TEST(CliFill, RejectsIncompleteOrUnsafeArguments) {
     QTemporaryDir dir;
     const QString templ = dir.filePath("T.rtf");
