@@ -4,6 +4,7 @@
 #include "base/Convert.h"
 #include "base/TextFile.h"
 #include "platform/Platform.h"
+#include "texts/QtTranslations.h"
 
 #include <algorithm>
 
@@ -123,6 +124,8 @@ void LadeSprache(const QString& code) {
             UebTextListe = new TUebTextListe;
         UebTextListe->Loadfromfile(platform().programFolder() + QStringLiteral("Sprache") + code +
                                    QStringLiteral(".txt"));
+        // Qt's own dialog texts follow every switch of the catalogue's language.
+        switchQtTranslations(code);
     } catch (...) {
         // A language file that cannot be loaded leaves the fallbacks in place.
     }

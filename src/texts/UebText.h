@@ -59,7 +59,8 @@ extern TUebTextListe* UebTextListe;
 
 QString GibText(int tag, const QString& fallback);
 QString GibHintText(int tag, const QString& fallback);
-// Fills the catalogue from the program folder's "Sprache" + code + ".txt"; never raises.
+// Fills the catalogue from the program folder's "Sprache" + code + ".txt" and
+// switches Qt's own texts to the language; never raises.
 void LadeSprache(const QString& code);
 
 // Creates the catalogue and fills it from "SpracheD.txt" in the current folder

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <optional>
 
 using namespace zw;
@@ -199,6 +201,19 @@ TEST_F(Catalogue, LanguageComesFromTheProgramFolderAndNeverRaises) {
     EXPECT_EQ(GibText(207, kFallback), kFallback);
     LadeSprache(QStringLiteral("GB"));
     EXPECT_EQ(GibText(207, kFallback), QStringLiteral("Print"));
+}
+
+// Qt's own texts (message box buttons, file dialogs) switch with the language.
+TEST_F(Catalogue, LoadingALanguageSwitchesQtsOwnTexts) {
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    LadeSprache(QStringLiteral("D"));
+    EXPECT_EQ(yes(), QStringLiteral("&Ja")) << "Qt's German translations are installed (qt6-translations-l10n)";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    LadeSprache(QStringLiteral("GB"));
+    EXPECT_EQ(yes(), QStringLiteral("&Yes"));
+    LadeSprache(QStringLiteral("D"));
+    EXPECT_EQ(yes(), QStringLiteral("&Ja"));
+    LadeSprache(QStringLiteral("GB"));
 }
 
 TEST_F(Catalogue, ProgramStartReadsGermanFromTheCurrentFolder) {
