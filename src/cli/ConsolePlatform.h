@@ -33,7 +33,7 @@ public:
         return buttons == MessageButtons::YesNo ? questionAnswer : MessageAnswer::Ok;
     }
     bool openDocument(const QString&) override { return true; }
-    bool openWith(const QString&) override { return true; }
+    bool openWith(const QString&, const QString&) override { return true; }
 
 private:
     QTextStream& m_err;

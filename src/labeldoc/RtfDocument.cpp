@@ -3,6 +3,7 @@
 #include "base/AppError.h"
 #include "base/TextFile.h"
 #include "core/DataModule.h"
+#include "core/OpenFailure.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
 
@@ -209,7 +210,9 @@ QString TRTFGebindeObjekt::ErstelleRTFundOffneDiese() {
 }
 
 void TRTFGebindeObjekt::OpenWithDialog(const QString& AFileName) {
-    platform().openWith(AFileName);
+    // Not only a program choice: the user is told which document it is and
+    // where it lies, and may open its folder or copy its path instead.
+    offerWaysToOpen(AFileName);
 }
 
 } // namespace zw

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,14 +30,20 @@ public:
     virtual bool moveFileNoOverwrite(const QString& from, const QString& to) = 0;
     virtual bool createFolder(const QString& path) = 0;
 
-    // Desktop shell.
+    // Desktop shell. openDocument also opens a folder in the file manager.
     virtual bool openDocument(const QString& path) = 0;
-    // Lets the user choose a program for the file and starts it with the file.
-    virtual bool openWith(const QString& path) = 0;
+    // Lets the user choose a program for the file (a dialog with the caption
+    // given) and starts it with the file; false when cancelled or not started.
+    virtual bool openWith(const QString& path, const QString& caption) = 0;
+    virtual void copyToClipboard(const QString& text) = 0;
 
     // Modal dialogs. A caption of "" means the application's name.
     virtual MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                                       const QString& text) = 0;
+    // A modal box with the buttons given; the index of the button pressed, -1
+    // when the box was closed without one.
+    virtual int showChoice(MessageIcon icon, const QString& caption, const QString& text,
+                           const QStringList& buttons) = 0;
     // Empty when the user cancels.
     virtual QString chooseFolder(const QString& caption, const QString& startFolder) = 0;
     // Returns false when the user cancels; `value` holds the entered text otherwise.

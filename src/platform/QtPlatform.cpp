@@ -85,14 +85,25 @@ bool QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtPlatform::openWith(const QString&) {
+bool QtPlatform::openWith(const QString&, const QString&) {
     return false;
+}
+
+void QtPlatform::copyToClipboard(const QString& text) {
+    // The clipboard needs the windowing system of a GUI application.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QGuiApplication::clipboard()->setText(text);
 }
 
 MessageAnswer QtPlatform::showMessage(MessageIcon, MessageButtons buttons, const QString& caption,
                                       const QString& text) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+int QtPlatform::showChoice(MessageIcon, const QString& caption, const QString& text, const QStringList&) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+    return -1;
 }
 
 QString QtPlatform::chooseFolder(const QString&, const QString&) {

@@ -19,10 +19,12 @@ public:
     bool createFolder(const QString& path) override;
 
     bool openDocument(const QString& path) override;
-    bool openWith(const QString& path) override;
+    bool openWith(const QString& path, const QString& caption) override;
+    void copyToClipboard(const QString& text) override;
 
     MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                               const QString& text) override;
+    int showChoice(MessageIcon icon, const QString& caption, const QString& text, const QStringList& buttons) override;
     QString chooseFolder(const QString& caption, const QString& startFolder) override;
     bool inputBox(const QString& caption, const QString& prompt, QString& value) override;
 

@@ -5,12 +5,37 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 
 namespace zw {
 
-bool WidgetPlatform::openWith(const QString& path) {
-    const QString program = QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Öffnen mit"),
-                                                         QStringLiteral("/usr/bin"));
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOr(const QString& caption) {
+    return caption.isEmpty() ? QApplication::applicationName() : caption;
+}
+
+} // namespace
+
+bool WidgetPlatform::openWith(const QString& path, const QString& caption) {
+    const QString program =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QStringLiteral("/usr/bin"));
     if (program.isEmpty())
         return false;
     return QProcess::startDetached(program, {path});
@@ -18,30 +43,26 @@ bool WidgetPlatform::openWith(const QString& path) {
 
 MessageAnswer WidgetPlatform::showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                                           const QString& text) {
-    QMessageBox::Icon qicon = QMessageBox::NoIcon;
-    switch (icon) {
-    case MessageIcon::None:
-        break;
-    case MessageIcon::Information:
-        qicon = QMessageBox::Information;
-        break;
-    case MessageIcon::Warning:
-        qicon = QMessageBox::Warning;
-        break;
-    case MessageIcon::Error:
-        qicon = QMessageBox::Critical;
-        break;
-    case MessageIcon::Question:
-        qicon = QMessageBox::Question;
-        break;
-    }
     const auto qbuttons = buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
-    const QString title = caption.isEmpty() ? QApplication::applicationName() : caption;
-    QMessageBox box(qicon, title, text, qbuttons, QApplication::activeWindow());
+    QMessageBox box(qtIcon(icon), titleOr(caption), text, qbuttons, QApplication::activeWindow());
     const int answer = box.exec();
     if (buttons == MessageButtons::YesNo)
         return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     return MessageAnswer::Ok;
+}
+
+int WidgetPlatform::showChoice(MessageIcon icon, const QString& caption, const QString& text,
+                               const QStringList& buttons) {
+    QMessageBox box(qtIcon(icon), titleOr(caption), text, QMessageBox::NoButton, QApplication::activeWindow());
+    // The path in the text may be copied with the mouse as well.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons)
+        added.append(box.addButton(caption, QMessageBox::ActionRole));
+    if (!added.isEmpty())
+        box.setEscapeButton(added.last());
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
 }
 
 QString WidgetPlatform::chooseFolder(const QString& caption, const QString& startFolder) {

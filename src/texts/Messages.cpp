@@ -52,6 +52,15 @@ constexpr std::array kMessages{
     msg::ArtikelIniNichtImPfad,
     msg::ArtikelIniInVerwendung,
     msg::ArtikelIniWiederVerfuegbar,
+    msg::DokumentNichtGeoeffnet,
+    msg::KeinProgrammZumOeffnen,
+    msg::Dokument,
+    msg::Ordner,
+    msg::OrdnerOeffnen,
+    msg::ProgrammWaehlen,
+    msg::PfadKopieren,
+    msg::Schliessen,
+    msg::OeffnenMit,
 };
 
 // findMessage relies on the order.

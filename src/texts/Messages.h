@@ -79,6 +79,17 @@ inline constexpr Message CheckProdNr{392, u"Check ProdNr", Spelling::Ueebersetze
 inline constexpr Message ArtikelIniNichtImPfad{394, u"Artikel.ini nicht im Pfad", Spelling::Uebersetzen};
 inline constexpr Message ArtikelIniInVerwendung{400, u"Artikel.ini gerade in Verwendung", Spelling::Uebersetzen};
 inline constexpr Message ArtikelIniWiederVerfuegbar{401, u"Artikel.ini wieder Verfügbar", Spelling::Uebersetzen};
+// The dialog shown when no program opens a document (a label, the user manual).
+inline constexpr Message DokumentNichtGeoeffnet{440, u"Dokument nicht geöffnet", Spelling::Uebersetzen};
+inline constexpr Message KeinProgrammZumOeffnen{441, u"Kein Programm konnte das Dokument öffnen.",
+                                                Spelling::Uebersetzen};
+inline constexpr Message Dokument{442, u"Dokument:", Spelling::Uebersetzen};
+inline constexpr Message Ordner{443, u"Ordner:", Spelling::Uebersetzen};
+inline constexpr Message OrdnerOeffnen{444, u"Ordner öffnen", Spelling::Uebersetzen};
+inline constexpr Message ProgrammWaehlen{445, u"Programm wählen…", Spelling::Uebersetzen};
+inline constexpr Message PfadKopieren{446, u"Pfad kopieren", Spelling::Uebersetzen};
+inline constexpr Message Schliessen{447, u"Schließen", Spelling::Uebersetzen};
+inline constexpr Message OeffnenMit{448, u"Öffnen mit", Spelling::Uebersetzen};
 } // namespace msg
 
 // Every message above, in ascending order of number.

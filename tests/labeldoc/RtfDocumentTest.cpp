@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 using namespace zw;
@@ -201,7 +203,10 @@ TEST_F(Filling, OpensTheDocumentAndOffersTheProgramChoiceWhenThatFails) {
     EXPECT_TRUE(env.fake().openedWith.isEmpty());
 
     env.fake().openDocumentResult = false;
+    env.fake().choiceAnswers = {1}; // "Choose program…"
     builder.ErstelleRTFundOffneDiese();
+    ASSERT_EQ(env.fake().choices.size(), 1);
+    EXPECT_TRUE(env.fake().choices.first().text.contains(QFileInfo(output()).fileName()));
     EXPECT_EQ(env.fake().openedWith, QStringList(output()));
 }
 

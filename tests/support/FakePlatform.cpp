@@ -25,9 +25,16 @@ bool FakePlatform::openDocument(const QString& path) {
     return openDocumentResult;
 }
 
-bool FakePlatform::openWith(const QString& path) {
+bool FakePlatform::openWith(const QString& path, const QString& caption) {
     openedWith.append(path);
+    openWithCaptions.append(caption);
     return openWithResult;
+}
+
+int FakePlatform::showChoice(MessageIcon icon, const QString& caption, const QString& text,
+                             const QStringList& buttons) {
+    choices.append({icon, caption, text, buttons});
+    return choiceAnswers.isEmpty() ? -1 : choiceAnswers.takeFirst();
 }
 
 MessageAnswer FakePlatform::showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,

@@ -37,7 +37,20 @@ public:
     QStringList openedDocuments;
     bool openDocumentResult = true;
     QStringList openedWith;
+    QStringList openWithCaptions;
     bool openWithResult = true;
+    QStringList clipboard; // every text copied, in order
+
+    // Boxes with buttons of their own (showChoice), and the index answered,
+    // taken from the front; when empty, -1 (closed without a button).
+    struct Choice {
+        MessageIcon icon;
+        QString caption;
+        QString text;
+        QStringList buttons;
+    };
+    QList<Choice> choices;
+    QList<int> choiceAnswers;
 
     QStringList folderRequests; // captions of chooseFolder calls
     QString folderChoice;       // empty: the user cancels
@@ -62,9 +75,11 @@ public:
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;
     bool openDocument(const QString& path) override;
-    bool openWith(const QString& path) override;
+    bool openWith(const QString& path, const QString& caption) override;
+    void copyToClipboard(const QString& text) override { clipboard.append(text); }
     MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                               const QString& text) override;
+    int showChoice(MessageIcon icon, const QString& caption, const QString& text, const QStringList& buttons) override;
     QString chooseFolder(const QString& caption, const QString& startFolder) override;
     bool inputBox(const QString& caption, const QString& prompt, QString& value) override;
     std::optional<QString> clipboardText() override { return clipboard; }

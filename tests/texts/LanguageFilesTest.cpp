@@ -168,7 +168,8 @@ TEST(LanguageFiles, BothLanguagesHoldTheSameNumbersAndAccelerators) {
 
 TEST(LanguageFiles, GermanMessagesAreTheWordsOfTheirFallbacks) {
     // The barcode type names are the language files' own; the fallback only numbers them.
-    const QSet<int> ownNames = {381, 382, 383, 384};
+    // The empty storage place is asked as a question, which the fallback's words are not.
+    const QSet<int> ownNames = {363, 381, 382, 383, 384};
     const LanguageFile german = readLanguageFile(QStringLiteral("SpracheD.txt"));
     for (const Message& m : allMessages()) {
         if (!ownNames.contains(m.number)) {

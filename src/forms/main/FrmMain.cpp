@@ -1,6 +1,7 @@
 #include "forms/main/FrmMain.h"
 
 #include "core/DataModule.h"
+#include "core/OpenFailure.h"
 #include "core/Startup.h"
 #include "forms/labels/FrmEinzelteil.h"
 #include "forms/labels/FrmErsatzteil.h"
@@ -266,7 +267,7 @@ void TfrmMain::Proxy1Click() {
 void TfrmMain::Bedienungsanleitung1Click() {
     const QString name = DataModule1->Sprache == QLatin1String("D") ? QStringLiteral("Bedienungsanleitung_D.pdf")
                                                                     : QStringLiteral("Bedienungsanleitung_GB.pdf");
-    platform().openDocument(platform().programFolder() + name);
+    openDocumentOrOffer(platform().programFolder() + name);
 }
 
 void TfrmMain::doNeuMain() {

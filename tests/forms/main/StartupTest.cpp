@@ -5,6 +5,8 @@
 #include "MainInstallation.h"
 #include "TestHttpServer.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -246,9 +248,17 @@ TEST(Startup, LanguageSettingChoosesTextsAndUserManual) {
         EXPECT_EQ(DataModule1->Sprache, english ? QStringLiteral("GB") : QStringLiteral("D"));
         EXPECT_EQ(w.Datei1->title() == QStringLiteral("&Datei"), !english);
         w.Bedienungsanleitung1->trigger();
-        EXPECT_EQ(inst.fake().openedDocuments,
-                  QStringList{inst.program() + (english ? QStringLiteral("Bedienungsanleitung_GB.pdf")
-                                                        : QStringLiteral("Bedienungsanleitung_D.pdf"))});
+        const QString manual = inst.program() + (english ? QStringLiteral("Bedienungsanleitung_GB.pdf")
+                                                         : QStringLiteral("Bedienungsanleitung_D.pdf"));
+        EXPECT_EQ(inst.fake().openedDocuments, QStringList{manual});
+        EXPECT_TRUE(inst.fake().choices.isEmpty());
+        // Without a PDF viewer the user is told where the manual lies, in the interface language.
+        inst.fake().openDocumentResult = false;
+        w.Bedienungsanleitung1->trigger();
+        ASSERT_EQ(inst.fake().choices.size(), 1);
+        EXPECT_TRUE(inst.fake().choices.first().text.contains(QFileInfo(manual).fileName()));
+        EXPECT_EQ(inst.fake().choices.first().caption,
+                  english ? QStringLiteral("Document not opened") : QStringLiteral("Dokument nicht geöffnet"));
     }
 }
 
