@@ -5,7 +5,7 @@
 set -eu
 
 PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev clang-format clang-tidy \
-xvfb xauth x11-utils fonts-liberation2 \
+xvfb xauth x11-utils fonts-liberation2 qt6-translations-l10n \
 libreoffice-writer-nogui poppler-utils zbar-tools zint libzint-dev imagemagick"
 
 missing=""

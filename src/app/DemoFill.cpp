@@ -6,6 +6,7 @@
 #include "labels/GeneralError.h"
 
 #include <QHash>
+#include <QPushButton>
 
 namespace zw {
 
@@ -32,6 +33,9 @@ void applyDemoFill(TfrmMain& window) {
         if (values.contains(QStringLiteral("supplierfield")))
             l.edLieferantenfeld.setText(values.value(QStringLiteral("supplierfield")));
     });
+    // Once the window is up, as the user's click would: the print's dialogs show.
+    if (values.contains(QStringLiteral("print")))
+        QMetaObject::invokeMethod(window.frmGebindeLagerteil->btnDruck, "click", Qt::QueuedConnection);
 }
 
 } // namespace zw
