@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 using namespace zw;
 
@@ -39,9 +40,9 @@ TEST(WidgetPlatform, ChoiceBoxShowsTheButtonsInOrderAndAnswersThePressedOne) {
         text = box.text();
         buttonWithText(box, QStringLiteral("Pfad kopieren"))->click();
     });
-    EXPECT_EQ(p.showChoice(MessageIcon::Warning, QStringLiteral("Dokument nicht geöffnet"), QStringLiteral("x.rtf"),
-                           buttons),
-              2);
+    EXPECT_EQ(
+        p.showChoice(MessageIcon::Warning, QStringLiteral("Dokument nicht geöffnet"), QStringLiteral("x.rtf"), buttons),
+        2);
     EXPECT_EQ(text, QStringLiteral("x.rtf"));
 
     whenBoxOpens([](QMessageBox& box) { box.close(); });
@@ -51,19 +52,20 @@ TEST(WidgetPlatform, ChoiceBoxShowsTheButtonsInOrderAndAnswersThePressedOne) {
 // The storage-place question in German: Qt's own buttons read "Ja" and "Nein".
 TEST(WidgetPlatform, QuestionButtonsSpeakTheInterfaceLanguage) {
     WidgetPlatform p;
-    for (const auto& [code, yes, no] : {std::tuple{"D", "&Ja", "&Nein"}, std::tuple{"GB", "&Yes", "&No"}}) {
+    for (const auto& [code, yes, noText] : {std::tuple{"D", "&Ja", "&Nein"}, std::tuple{"GB", "&Yes", "&No"}}) {
         SCOPED_TRACE(code);
         switchQtTranslations(QLatin1String(code));
+        const QString no = QLatin1String(noText);
         QStringList shown;
         whenBoxOpens([&](QMessageBox& box) {
             for (QAbstractButton* b : box.buttons())
                 shown << b->text();
-            buttonWithText(box, QLatin1String(no))->click();
+            buttonWithText(box, no)->click();
         });
         EXPECT_EQ(p.showMessage(MessageIcon::Warning, MessageButtons::YesNo, QString(), QStringLiteral("?")),
                   MessageAnswer::No);
         shown.sort();
-        QStringList expected{QLatin1String(yes), QLatin1String(no)};
+        QStringList expected{QLatin1String(yes), no};
         expected.sort();
         EXPECT_EQ(shown, expected);
     }
