@@ -13,9 +13,9 @@ namespace zw::cli {
 // A label option whose value goes into a mask field of the form, described
 // once for the usage, the check and the tests.
 struct MaskOptionSpec {
-    const char* name;     // without "--"
-    const char* form;     // what the user is told is expected, e.g. "WW.YY"
-    const char* example;  // a value the mask holds, e.g. "08.25"
+    const char* name;         // without "--"
+    const char* form;         // what the user is told is expected, e.g. "WW.YY"
+    const char* example;      // a value the mask holds, e.g. "08.25"
     bool mayEndEarly = false; // the mask's remaining positions stay blank, as when typing stops
 };
 
@@ -50,7 +50,8 @@ int checkMaskOptions(CommandOptions& cmd, const std::vector<MaskOption<Logic>>& 
 }
 
 // Sets the fields of the given options, as the user types them into the form.
-template <class Logic> void fillMaskOptions(const CommandOptions& cmd, const std::vector<MaskOption<Logic>>& options, Logic& label) {
+template <class Logic>
+void fillMaskOptions(const CommandOptions& cmd, const std::vector<MaskOption<Logic>>& options, Logic& label) {
     for (const MaskOption<Logic>& o : options) {
         const QString name = QLatin1String(o.spec.name);
         if (cmd.parser.isSet(name))

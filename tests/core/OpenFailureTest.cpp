@@ -23,10 +23,10 @@ TEST(OpenFailure, TheUserOpensTheFolderChoosesAProgramOrCopiesThePath) {
         QList<int> answers;
         bool folderOpens;
         bool programStarts;
-        bool opened;     // the result: a program was started with the document
-        int dialogs;     // how often the dialog was shown
-        bool folder;     // the folder was asked to open
-        int programs;    // how often a program was chosen
+        bool opened;  // the result: a program was started with the document
+        int dialogs;  // how often the dialog was shown
+        bool folder;  // the folder was asked to open
+        int programs; // how often a program was chosen
         bool copied;
     } rows[] = {
         {"close", {Close}, true, true, false, 1, false, 0, false},
@@ -72,8 +72,7 @@ TEST(OpenFailure, TheDialogNamesDocumentAndFolderInTheUsersLanguage) {
     EXPECT_EQ(c.icon, MessageIcon::Warning);
     EXPECT_EQ(c.caption, QStringLiteral("Document not opened"));
     EXPECT_TRUE(c.text.contains(QStringLiteral("Lagerteil_1fach.rtf"))) << c.text.toStdString();
-    EXPECT_TRUE(c.text.contains(QDir::toNativeSeparators(p.root() + QStringLiteral("home"))))
-        << c.text.toStdString();
+    EXPECT_TRUE(c.text.contains(QDir::toNativeSeparators(p.root() + QStringLiteral("home")))) << c.text.toStdString();
     EXPECT_EQ(c.buttons, (QStringList{fallbackText(msg::OrdnerOeffnen), fallbackText(msg::ProgrammWaehlen),
                                       fallbackText(msg::PfadKopieren), QStringLiteral("Close")}));
 
