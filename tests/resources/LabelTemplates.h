@@ -1,39 +1,29 @@
 #pragma once
 
-// What the label forms expect of each template: its placeholders, its size and
-// how many labels a sheet holds. The sample values are the longest the forms let
-// through, so a box too small for its value shows up as text missing from the
-// rendered page.
+// What the label forms expect of each template: the placeholders their kind
+// fills, the paper and how many labels a sheet holds. These are the forms'
+// contract, kept apart from the layout descriptions the templates are written
+// from, so that a description cannot quietly change it.
+
+#include "labels/LabelLayout.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
 namespace zw::test {
 
-enum class Picture { None, Row, Ean, RowTurned, EanTurned, Symbol };
-
-struct Placeholder {
-    int number;
-    QString value; // text value, or empty for a picture
-    Picture picture = Picture::None;
-};
-
-struct LabelKind {
-    QString name; // "Lagerteil", ...
-    std::vector<Placeholder> placeholders;
-    QStringList staticTexts; // printed on every label of the kind
-};
-
 struct TemplateCase {
     QString file;
-    const LabelKind* kind;
+    std::vector<int> placeholders;
     int columns;
     int rows;
     double paperWidthMm;
     double paperHeightMm;
     int copies() const { return columns * rows; }
+    // The description the template is written from, and its sheet.
+    const LabelLayout& layout() const;
+    const LayoutSheet& sheet() const;
 };
 
 // The barcodes the sample pictures carry.

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace zw::test {
 
 QString resourcePath(const QString& name) {
@@ -108,29 +110,23 @@ QSizeF pdfPageSize(const QString& pdf) {
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
-namespace {
-
-int countWhole(const QString& line, const QString& wanted) {
-    int count = 0;
-    for (qsizetype at = line.indexOf(wanted); at >= 0; at = line.indexOf(wanted, at + 1)) {
-        const qsizetype end = at + wanted.size();
-        if ((at == 0 || line.at(at - 1).isSpace()) && (end == line.size() || line.at(end).isSpace()))
-            ++count;
+std::vector<PdfWord> pdfWords(const QString& pdf) {
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWord> words;
+    const QString xhtml = QString::fromUtf8(runTool("pdftotext", {"-bbox", "-raw", "-enc", "UTF-8", pdf, "-"}).out);
+    for (auto it = word.globalMatch(xhtml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.push_back({QRectF(topLeft, bottomRight), text});
     }
-    return count;
-}
-
-} // namespace
-
-int countOnLines(const QStringList& lines, const QString& value) {
-    int fewest = -1;
-    for (const QString& part : value.split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts)) {
-        int count = 0;
-        for (const QString& line : lines)
-            count += countWhole(line, part.simplified());
-        fewest = fewest < 0 ? count : std::min(fewest, count);
-    }
-    return std::max(fewest, 0);
+    return words;
 }
 
 namespace {
@@ -151,28 +147,40 @@ private:
     ProgramScope m_globals{&m_platform.fake};
 };
 
-QString pictureValue(TRTFGebindeObjekt& builder, Picture kind) {
-    if (kind == Picture::Symbol) {
+// Room is made for barcode pictures up to 2880 twips long, today's are 2625:
+// the samples take all of it.
+QString widePicture(QString group) {
+    return group.replace(QStringLiteral("goal2625"), QStringLiteral("goal2880"));
+}
+
+QString pictureValue(TRTFGebindeObjekt& builder, const LayoutParagraph& p) {
+    if (p.shows == LayoutParagraph::Picture::Symbol) {
         builder.SchreibeBildInRtf(QImage(resourcePath(QStringLiteral("KreisS.bmp"))));
         return builder.RTFBild;
     }
-    const bool ean = kind == Picture::Ean || kind == Picture::EanTurned;
-    const bool turned = kind == Picture::RowTurned || kind == Picture::EanTurned;
-    builder.ErstelleBarcode_EAN_Bitmap(ean ? kSampleEan : kSampleRow, ean ? bcCodeEAN13 : bcCode128C, turned ? -90 : 0);
-    builder.SchreibeBildInRtf(turned ? builder.Barcode_EAN_Image_Minus_90_Grad : builder.Barcode_EAN_Image);
-    return builder.RTFBild;
+    const bool ean = p.shows == LayoutParagraph::Picture::Ean;
+    builder.ErstelleBarcode_EAN_Bitmap(ean ? kSampleEan : kSampleRow, ean ? bcCodeEAN13 : bcCode128C,
+                                       p.turned ? -90 : 0);
+    builder.SchreibeBildInRtf(p.turned ? builder.Barcode_EAN_Image_Minus_90_Grad : builder.Barcode_EAN_Image);
+    return widePicture(builder.RTFBild);
 }
 
 } // namespace
 
-QString fillTemplate(const TemplateCase& layout, const QString& folder) {
+QString fillTemplate(const TemplateCase& t, const QString& folder) {
     const BuilderFolders folders(folder);
     TRTFGebindeObjekt builder;
-    builder.sVorlageDatei = layout.file;
-    builder.sErgebnisDatei = QFileInfo(layout.file).completeBaseName();
-    for (const Placeholder& p : layout.kind->placeholders) {
-        const QString value = p.picture == Picture::None ? p.value : pictureValue(builder, p.picture);
-        builder.AddEinWert(QStringLiteral("%1").arg(p.number, 2, 10, QLatin1Char('0')), value);
+    builder.sVorlageDatei = t.file;
+    builder.sErgebnisDatei = QFileInfo(t.file).completeBaseName();
+    std::vector<LayoutSpot> spots = t.layout().spots();
+    std::sort(spots.begin(), spots.end(), [](const LayoutSpot& a, const LayoutSpot& b) {
+        return a.paragraph->placeholder() < b.paragraph->placeholder();
+    });
+    for (const LayoutSpot& s : spots) {
+        const LayoutParagraph& p = *s.paragraph;
+        if (p.placeholder())
+            builder.AddEinWert(QStringLiteral("%1").arg(p.placeholder(), 2, 10, QLatin1Char('0')),
+                               p.picture ? pictureValue(builder, p) : p.widestValue());
     }
     return builder.ErstelleRTF();
 }

@@ -6,9 +6,12 @@
 #include "LabelTemplates.h"
 
 #include <QByteArray>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace zw::test {
 
@@ -31,21 +34,23 @@ ToolRun runTool(const QString& program, const QStringList& args, int timeoutMs =
 // PDF paths in the order given, or an error message in *error.
 QStringList convertToPdf(const QStringList& documents, const QString& outDir, QString* error);
 
-// The lines of a PDF's text layer, each with its runs of white space made one
-// blank. The text layer holds what a box clips too, but a value too long for its
-// box wraps: its words then stand on two lines.
+// The lines of a PDF's text layer, each with its runs of white space made one blank.
 QStringList pdfLines(const QString& pdf);
 int pdfPages(const QString& pdf);
 // Page size in points (1/72 inch).
 QSizeF pdfPageSize(const QString& pdf);
 
-// How often a value stands whole on one of the lines (bounded by white space or
-// the line's ends); a value of several lines counts where each line of it does.
-int countOnLines(const QStringList& lines, const QString& value);
+// A word of a PDF's text layer with its box in points from the page's top left.
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+std::vector<PdfWord> pdfWords(const QString& pdf);
 
-// The template filled by the label builder with its kind's sample values and
-// barcode pictures, as a label form fills it, written into `folder` under the
-// template's own base name; returns the document's path.
+// The template filled by the label builder as a label form fills it, with the
+// widest value each field allows (its description's) and barcode pictures as
+// wide as the templates make room for; written into `folder` under the
+// template's own base name. Returns the document's path.
 QString fillTemplate(const TemplateCase& layout, const QString& folder);
 
 } // namespace zw::test

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -61,14 +62,38 @@ TEST(LabelTemplates, HoldEachPlaceholderOfTheirKindUnbrokenOncePerLabel) {
         SCOPED_TRACE(t.file.toStdString());
         const QByteArray rtf = readResource(t.file);
         ASSERT_FALSE(rtf.isEmpty()) << "missing or empty";
-        for (const Placeholder& p : t.kind->placeholders) {
-            const QByteArray key = QStringLiteral("@%1").arg(p.number, 2, 10, QLatin1Char('0')).toLatin1();
+        for (const int number : t.placeholders) {
+            const QByteArray key = QStringLiteral("@%1").arg(number, 2, 10, QLatin1Char('0')).toLatin1();
             EXPECT_EQ(rtf.count(key), t.copies()) << key.constData();
         }
         // Any other "@" is a placeholder split by formatting or one the label
         // never fills: either would stand on the printed label as it is.
-        EXPECT_EQ(rtf.count('@'), qsizetype(t.copies() * t.kind->placeholders.size()));
+        EXPECT_EQ(rtf.count('@'), qsizetype(t.copies() * t.placeholders.size()));
     }
+}
+
+// The templates are written from the layout descriptions; one edited by hand,
+// or a description changed without writing them again, would let the printed
+// label and the form's picture of it drift apart.
+TEST(LabelTemplates, AreWhatTheGeneratorMakesOfTheLayoutDescriptions) {
+    QStringList described;
+    for (const LabelLayout& layout : labelLayouts()) {
+        for (const LayoutSheet& sheet : layout.sheets) {
+            described << sheet.file;
+            EXPECT_TRUE(readResource(sheet.file) == templateRtf(layout, sheet))
+                << sheet.file.toStdString()
+                << " differs from its description: cmake --build build --target templates writes it again";
+        }
+    }
+    QStringList installed = QDir(resourcePath(QString())).entryList({QStringLiteral("Vorlage*.rtf")}, QDir::Files);
+    described.sort();
+    installed.sort();
+    EXPECT_EQ(installed, described) << "every template comes from a description";
+    QStringList expected;
+    for (const TemplateCase& t : labelTemplates())
+        expected << t.file;
+    expected.sort();
+    EXPECT_EQ(described, expected);
 }
 
 } // namespace
