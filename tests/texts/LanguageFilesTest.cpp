@@ -22,10 +22,10 @@ const QString kSourceDir = QStringLiteral(ZW_SOURCE_DIR);
 const QStringList kLanguageFiles = {QStringLiteral("SpracheD.txt"), QStringLiteral("SpracheGB.txt")};
 
 // Tags of the components of the main window, the label forms and the article editor.
-const QList<int> kComponentTags = {200, 201, 203, 204, 205, 206, 207, 210, 211, 220, 221, 222, 223, 224, 225, 230,
-                                   240, 250, 251, 252, 253, 260, 261, 262, 263, 264, 267, 268, 269, 270, 272, 273,
-                                   274, 276, 277, 278, 280, 281, 282, 300, 301, 302, 303, 304, 334, 335, 336, 337,
-                                   338, 339, 350, 351, 352, 353, 360, 380, 385, 386, 388, 390, 391, 393, 395};
+const QList<int> kComponentTags = {200, 201, 203, 204, 205, 206, 207, 210, 211, 220, 221, 222, 223, 224, 225, 226,
+                                   230, 240, 250, 251, 252, 253, 260, 261, 262, 263, 264, 267, 268, 269, 270, 272,
+                                   273, 274, 276, 277, 278, 280, 281, 282, 300, 301, 302, 303, 304, 334, 335, 336,
+                                   337, 338, 339, 350, 351, 352, 353, 360, 380, 385, 386, 388, 390, 391, 393, 395};
 // Components whose hints are shown.
 const QList<int> kHintedTags = {267};
 constexpr int kHintOffset = 50000;

@@ -17,24 +17,18 @@ namespace zw {
 
 namespace {
 
-// The label picture's top left corner in the form; the controls are placed in
-// the picture's cells.
-constexpr int PicX = 4;
-constexpr int PicY = 4;
+using Fit = LabelPicture::Fit;
 
-template <class W> W* place(W* w, int x, int y, int width, int height) {
-    w->setGeometry(PicX + x, PicY + y, width, height);
-    return w;
-}
+// The label is drawn at 4 pixels per millimetre, its inputs on it; what the
+// label does not print stands to its right.
+constexpr double Scale = 4.0;
+constexpr int Margin = 8;
+constexpr int ColumnGap = 16;
+constexpr int ColumnWidth = 230;
 
-template <class W> W* place(W* w, const char* name, int x, int y, int width, int height) {
+template <class W> W* named(W* w, const char* name) {
     w->setObjectName(QLatin1String(name));
-    return place(w, x, y, width, height);
-}
-
-// Wide enough for the translations too: a label keeps its size when translated.
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width) {
-    return place(new QLabel(text, parent), name, x, y, width, 16);
+    return w;
 }
 
 } // namespace
@@ -46,88 +40,112 @@ TfrmGebindeLagerteil::TfrmGebindeLagerteil(QWidget* parent) : TLabelFormOf<Stock
 
 void TfrmGebindeLagerteil::buildControls() {
     StockPartLabel& l = logic;
-    resize(729, 770);
+    const LabelPicture picture(labelLayout(QStringLiteral("Lagerteil")), Scale);
+    const QPoint origin(Margin, Margin);
+    auto onLabel = [&](auto* w, Fit fit = Fit::Fill) {
+        picture.place(w, origin, fit);
+        return w;
+    };
 
-    ImLabelLagerteil = place(new QLabel(this), "ImLabelLagerteil", 0, 0, 595, 407);
-    ImLabelLagerteil->setPixmap(stockPartLabelPicture());
+    ImLabelLagerteil = named(new QLabel(this), "ImLabelLagerteil");
+    ImLabelLagerteil->setPixmap(picture.draw());
+    ImLabelLagerteil->setGeometry(QRect(origin, picture.size()));
 
-    Label1 = label(this, "Label1", QStringLiteral("Herstellerwoche"), 386, 70, 204);
-    setTag(Label1, 223);
-    Label2 = label(this, "Label2", QStringLiteral("Format: KW.Jahr"), 448, 92, 142);
-    setTag(Label2, 224);
-    Label3 = label(this, "Label3", QStringLiteral("z.B. 08.13"), 448, 108, 142);
-    setTag(Label3, 225);
-
-    ImSicher = bind(place(new QLabel(this), 540, 294, 40, 40), l.ImSicher);
-    ImSicher->setPixmap(safetySymbolPicture());
-    ImEANCode = bind(place(new QLabel(this), 306, 160, 175, 25), l.ImEANCode);
-    ImBarcode = bind(place(new QLabel(this), 10, 160, 175, 25), l.ImBarcode);
-    Im100Prz = bind(place(new QLabel(this), 10, 312, 56, 24), l.Im100Prz);
-    Im100Prz->setPixmap(inspection100Picture());
-    LEAN3 = bind(place(new QLabel(this), 386, 188, 70, 16), l.LEAN3);
-    LEAN2 = bind(place(new QLabel(this), 324, 188, 60, 16), l.LEAN2);
-    LEAN1 = bind(place(new QLabel(this), 306, 188, 14, 16), l.LEAN1);
-    auto* help = place(new ClickableLabel(this), "ImLPHilfe", 262, 249, 22, 22);
-    help->setPixmap(helpSymbolPicture());
-    help->setCursor(Qt::PointingHandCursor);
-    ImLPHilfe = help;
-
-    btnDruck = place(new QPushButton(QStringLiteral("Drucken"), this), "btnDruck", 380, 416, 100, 32);
-    btnDruck->setIcon(printerGlyph());
-    setTag(btnDruck, 207);
-    btnNeu = place(new QPushButton(QStringLiteral("Neu"), this), "btnNeu", 486, 416, 100, 32);
-    btnNeu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    setTag(btnNeu, 206);
-
-    cmbMatnr = place(new QComboBox(this), 6, 88, 198, 36);
-    QFont big = cmbMatnr->font();
-    big.setPointSize(14);
-    big.setBold(true);
-    cmbMatnr->setFont(big);
-    bind(cmbMatnr, l.cmbMatnr);
-    edBarcode = bind(place(new QLineEdit(this), 10, 194, 270, 24), l.edBarcode);
+    // On the label, where the values print.
+    cmbMatnr = onLabel(bind(new QComboBox(this), l.cmbMatnr));
+    edBenennung = onLabel(bind(new QLineEdit(this), l.edBenennung));
+    edZeichnNr = onLabel(bind(new QLineEdit(this), l.edZeichnNr));
+    edIndex = onLabel(bind(new QLineEdit(this), l.edIndex));
+    edStueckzahl = onLabel(bind(new QLineEdit(this), l.edStueckzahl));
+    cmbEinheit = onLabel(bind(new QComboBox(this), l.cmbEinheit));
+    edLiefNr = onLabel(bind(new QLineEdit(this), l.edLiefNr));
+    edLagerort = onLabel(bind(new QLineEdit(this), l.edLagerort));
+    ImBarcode = onLabel(bind(new QLabel(this), l.ImBarcode), Fit::TopLeft);
+    edBarcode = onLabel(bind(new QLineEdit(this), l.edBarcode));
     edBarcode->setFocusPolicy(Qt::NoFocus);
-    edBenennung = bind(place(new QLineEdit(this), 6, 22, 368, 26), l.edBenennung);
-    edEANCode = bind(place(new QLineEdit(this), 306, 204, 120, 20), l.edEANCode);
-    edHerstellerwoche = bind(place(new QLineEdit(this), 386, 92, 56, 26), l.edHerstellerwoche);
-    edIndex = bind(place(new QLineEdit(this), 514, 22, 40, 26), l.edIndex);
-    edLagerort = bind(place(new QLineEdit(this), 6, 248, 250, 26), l.edLagerort);
-    edLieferantenfeld = bind(place(new QLineEdit(this), 6, 368, 404, 26), l.edLieferantenfeld);
-    edPruefdatum_DTP = place(new QDateEdit(this), 300, 248, 118, 26);
+    ImEANCode = onLabel(bind(new QLabel(this), l.ImEANCode), Fit::TopLeft);
+    LEAN1 = onLabel(bind(new QLabel(this), l.LEAN1));
+    LEAN2 = onLabel(bind(new QLabel(this), l.LEAN2));
+    LEAN3 = onLabel(bind(new QLabel(this), l.LEAN3));
+    edPruefdatum_DTP = new QDateEdit(this);
     edPruefdatum_DTP->setCalendarPopup(true);
     edPruefdatum_DTP->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    bind(edPruefdatum_DTP, l.edPruefdatum_DTP);
-    edPruefer = bind(place(new QLineEdit(this), 430, 248, 158, 26), l.edPruefer);
-    edSAPLieferantennr = bind(place(new QLineEdit(this), 380, 454, 60, 22), l.edSAPLieferantennr);
-    edStueckzahl = bind(place(new QLineEdit(this), 216, 92, 76, 26), l.edStueckzahl);
-    edZeichnNr = bind(place(new QLineEdit(this), 386, 22, 116, 26), l.edZeichnNr);
+    onLabel(bind(edPruefdatum_DTP, l.edPruefdatum_DTP));
+    edPruefer = onLabel(bind(new QLineEdit(this), l.edPruefer));
+    edLieferantenfeld = onLabel(bind(new QLineEdit(this), l.edLieferantenfeld));
+    Im100Prz = bind(new QLabel(this), l.Im100Prz);
+    Im100Prz->setPixmap(inspection100Picture());
+    onLabel(Im100Prz, Fit::Centre);
+    ImSicher = bind(new QLabel(this), l.ImSicher);
+    ImSicher->setPixmap(safetySymbolPicture());
+    onLabel(ImSicher, Fit::Centre);
+    edEANCode = bind(new QLineEdit(this), l.edEANCode);
 
-    GroupBox1 = place(new QGroupBox(this), "GroupBox1", 0, 410, 220, 62);
+    // The help for the storage place stands at the end of its field.
+    auto* help = named(new ClickableLabel(this), "ImLPHilfe");
+    help->setPixmap(helpSymbolPicture());
+    help->setCursor(Qt::PointingHandCursor);
+    const QRect place = edLagerort->geometry();
+    edLagerort->setGeometry(place.adjusted(0, 0, -30, 0));
+    help->setGeometry(place.right() - 23, place.center().y() - 11, 22, 22);
+    ImLPHilfe = help;
+
+    // Beside the label: what it does not print. The symbol boxes stand by the
+    // symbols, the week by the barcode whose digit row it goes into.
+    const int x = origin.x() + picture.size().width() + ColumnGap;
+    const int top = origin.y();
+    const int bottom = origin.y() + picture.size().height();
+    GroupBox1 = named(new QGroupBox(this), "GroupBox1");
+    GroupBox1->setGeometry(x, top, ColumnWidth, 62);
     cb100Pruefung = bind(new QCheckBox(QStringLiteral("100 % Prüfung"), GroupBox1), l.cb100Pruefung);
-    cb100Pruefung->setGeometry(8, 8, 204, 22);
+    cb100Pruefung->setGeometry(8, 8, ColumnWidth - 16, 22);
     setTag(cb100Pruefung, 221);
     cbSicherheitsbauteil =
         bind(new QCheckBox(QStringLiteral("Sicherheitsrelevante Bauteile"), GroupBox1), l.cbSicherheitsbauteil);
-    cbSicherheitsbauteil->setGeometry(8, 32, 204, 22);
+    cbSicherheitsbauteil->setGeometry(8, 32, ColumnWidth - 16, 22);
     setTag(cbSicherheitsbauteil, 222);
 
-    GroupBox2 = place(new QGroupBox(QStringLiteral("Anzahl der Ausdrucke"), this), "GroupBox2", 226, 410, 148, 62);
+    Label4 = named(new QLabel(QStringLiteral("Lieferantennummern aus den Einstellungen"), this), "Label4");
+    Label4->setWordWrap(true);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    Label4->setGeometry(x, top + 70, ColumnWidth, 34);
+    setTag(Label4, 226);
+    edSAPLieferantennr = bind(new QLineEdit(this), l.edSAPLieferantennr);
+    edSAPLieferantennr->setGeometry(x, top + 106, 72, 24);
+    edLiefNrKurz = bind(new QLineEdit(this), l.edLiefNrKurz);
+    edLiefNrKurz->setGeometry(x + 80, top + 106, 40, 24);
+
+    const int weekTop = top + picture.valueRect(QStringLiteral("ImBarcode")).top() - 22;
+    Label1 = named(new QLabel(QStringLiteral("Herstellerwoche"), this), "Label1");
+    Label1->setGeometry(x, weekTop, ColumnWidth, 18);
+    setTag(Label1, 223);
+    edHerstellerwoche = bind(new QLineEdit(this), l.edHerstellerwoche);
+    edHerstellerwoche->setGeometry(x, weekTop + 20, 64, 26);
+    Label2 = named(new QLabel(QStringLiteral("Format: KW.Jahr"), this), "Label2");
+    Label2->setGeometry(x + 72, weekTop + 18, ColumnWidth - 72, 16);
+    setTag(Label2, 224);
+    Label3 = named(new QLabel(QStringLiteral("z.B. 08.13"), this), "Label3");
+    Label3->setGeometry(x + 72, weekTop + 34, ColumnWidth - 72, 16);
+    setTag(Label3, 225);
+
+    GroupBox2 = named(new QGroupBox(QStringLiteral("Anzahl der Ausdrucke"), this), "GroupBox2");
+    GroupBox2->setGeometry(x, bottom - 104, ColumnWidth, 60);
     setTag(GroupBox2, 304);
     cb1fach = bind(new QRadioButton(QStringLiteral("1x"), GroupBox2), l.cb1fach);
     cb1fach->setGeometry(10, 28, 56, 22);
     cb4fach = bind(new QRadioButton(QStringLiteral("4x"), GroupBox2), l.cb4fach);
     cb4fach->setGeometry(74, 28, 56, 22);
 
-    edLiefNrKurz = bind(place(new QLineEdit(this), 446, 454, 34, 22), l.edLiefNrKurz);
-    edLiefNr = bind(place(new QLineEdit(this), 486, 454, 100, 22), l.edLiefNr);
-    cmbEinheit = bind(place(new QComboBox(this), 298, 92, 76, 26), l.cmbEinheit);
+    btnDruck = named(new QPushButton(QStringLiteral("Drucken"), this), "btnDruck");
+    btnDruck->setGeometry(x, bottom - 34, (ColumnWidth - 6) / 2, 34);
+    btnDruck->setIcon(printerGlyph());
+    setTag(btnDruck, 207);
+    btnNeu = named(new QPushButton(QStringLiteral("Neu"), this), "btnNeu");
+    btnNeu->setGeometry(x + (ColumnWidth + 6) / 2, bottom - 34, (ColumnWidth - 6) / 2, 34);
+    btnNeu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    setTag(btnNeu, 206);
 
-    for (QLabel* lean : {LEAN1, LEAN2, LEAN3}) {
-        QFont f = lean->font();
-        f.setPixelSize(11);
-        lean->setFont(f);
-        lean->setStyleSheet(QStringLiteral("background: white"));
-    }
+    setFixedSize(x + ColumnWidth + Margin, bottom + Margin);
 
     runOn(btnDruck, &QPushButton::clicked, [this] { logic.btnDruckClick(); });
     runOn(btnNeu, &QPushButton::clicked, [this] { logic.btnNeuClick(); });

@@ -15,8 +15,8 @@ class QRadioButton;
 namespace zw {
 
 // The container label of a stock part. The inputs sit on a picture of the
-// printed label at the places where their values are printed; the decisions
-// are StockPartLabel's.
+// printed label, drawn from the layout its templates are written from, at the
+// places where their values are printed; the decisions are StockPartLabel's.
 class TfrmGebindeLagerteil : public TLabelFormOf<StockPartLabel> {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
+    QLabel* Label4;
     QLabel* ImSicher;
     QLabel* ImEANCode;
     QLabel* ImBarcode;

@@ -1,66 +1,200 @@
 #include "forms/labels/LabelPictures.h"
 
+#include "base/AppError.h"
+
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace zw {
 
 namespace {
 
-QFont captionFont() {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(10);
-    return f;
+constexpr double MmPerPoint = 25.4 / 72;
+// Printed text smaller than this is drawn at this size, so that it stays
+// legible on screen; inputs show their values at least this large.
+constexpr int LegibleText = 9;
+constexpr int LegibleInput = 11;
+// Between the inputs that share one value.
+constexpr int FieldGap = 4;
+
+const LayoutRun* valueRun(const LayoutParagraph& p) {
+    for (const LayoutRun& r : p.runs)
+        if (r.kind == LayoutRun::Kind::Value)
+            return &r;
+    return nullptr;
+}
+
+bool hasText(const LayoutParagraph& p) {
+    return std::any_of(p.runs.begin(), p.runs.end(),
+                       [](const LayoutRun& r) { return r.kind == LayoutRun::Kind::Text; });
 }
 
 } // namespace
 
-// Cells and captions follow the printed label: the form's inputs are placed
-// in the same cells (see TfrmGebindeLagerteil).
-QPixmap stockPartLabelPicture() {
-    QPixmap pm(595, 407);
+LabelPicture::LabelPicture(const LabelLayout& layout, double pixelsPerMm) : m_layout(layout), m_scale(pixelsPerMm) {}
+
+QSize LabelPicture::size() const {
+    // One pixel more, so that the frame's right and bottom lines show.
+    return {int(std::ceil(m_layout.innerWidth() * m_scale)) + 1,
+            int(std::ceil(m_layout.contentHeight() * m_scale)) + 1};
+}
+
+QRectF LabelPicture::toPixels(const QRectF& mm) const {
+    return {(mm.left() - m_layout.margin) * m_scale, (mm.top() - m_layout.margin) * m_scale, mm.width() * m_scale,
+            mm.height() * m_scale};
+}
+
+QFont LabelPicture::font(double pt, bool bold, int minimumPixels) const {
+    // Arial on the label; Liberation Sans has its metrics.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(std::max(minimumPixels, int(std::lround(pt * MmPerPoint * m_scale))));
+    f.setBold(bold);
+    return f;
+}
+
+QPixmap LabelPicture::draw() const {
+    QPixmap pm(size());
     pm.fill(Qt::white);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::black, 2));
-    p.drawRect(1, 1, 593, 405);
-    p.setPen(QPen(Qt::black, 1));
-    for (int y : {66, 136, 226, 286, 346})
-        p.drawLine(1, y, 594, y);
-    p.drawLine(380, 1, 380, 136);
-    p.drawLine(508, 1, 508, 66);
-    p.drawLine(210, 66, 210, 136);
-    p.drawLine(294, 136, 294, 286);
-    p.drawLine(424, 226, 424, 286);
-    p.drawLine(420, 346, 420, 406);
-    p.setFont(captionFont());
-    p.setPen(QColor(80, 80, 80));
-    const struct {
-        int x, y;
-        const char16_t* text;
-    } captions[] = {{6, 4, u"Benennung"},
-                    {386, 4, u"Zeichnungs-Nr."},
-                    {514, 4, u"Index"},
-                    {6, 70, u"Material-Nr."},
-                    {216, 70, u"Menge"},
-                    {6, 140, u"Barcode"},
-                    {300, 140, u"EAN 13"},
-                    {6, 230, u"Lagerplatz"},
-                    {300, 230, u"Datum"},
-                    {430, 230, u"Prüfer"},
-                    {6, 290, u"Wareneingangsprüfung: geprüft nach Prüfvorschrift"},
-                    {6, 350, u"Lieferantenfeld"}};
-    for (const auto& c : captions)
-        p.drawText(QPoint(c.x, c.y + 10), QString::fromUtf16(c.text));
-    QFont logo(QStringLiteral("Liberation Sans"));
-    logo.setPixelSize(30);
-    logo.setBold(true);
-    p.setFont(logo);
-    p.setPen(QColor(200, 16, 46));
-    p.drawText(QRect(424, 350, 166, 52), Qt::AlignCenter, QStringLiteral("KELB"));
+    for (const LayoutCellSpot& c : m_layout.cells()) {
+        const QRectF r = toPixels(c.rect);
+        if (c.cell->black)
+            p.fillRect(r, Qt::black);
+        p.setPen(QPen(Qt::black, 1));
+        const QString& sides = c.cell->borders;
+        if (sides.contains(QLatin1Char('t')))
+            p.drawLine(r.topLeft(), r.topRight());
+        if (sides.contains(QLatin1Char('b')))
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+        if (sides.contains(QLatin1Char('l')))
+            p.drawLine(r.topLeft(), r.bottomLeft());
+        if (sides.contains(QLatin1Char('r')))
+            p.drawLine(r.topRight(), r.bottomRight());
+    }
+    if (m_layout.frame) {
+        p.setPen(QPen(Qt::black, 2));
+        p.drawRect(QRectF(QPointF(1, 1), QSizeF(size()) - QSizeF(2, 2)));
+    }
+
+    // The printed texts; a value's room stays empty, the input stands there.
+    for (const LayoutSpot& s : m_layout.spots()) {
+        const LayoutParagraph& para = *s.paragraph;
+        if (!hasText(para))
+            continue;
+        const QRectF room = toPixels(s.valueRect);
+        const double lineHeight = para.lineHeightMm() * m_scale;
+        double width = 0;
+        for (const LayoutRun& r : para.runs)
+            width += QFontMetricsF(font(r.pt > 0 ? r.pt : para.pt, r.bold || para.bold, LegibleText))
+                         .horizontalAdvance(r.kind == LayoutRun::Kind::Text ? r.text : para.widestValue());
+        double x = room.left();
+        if (para.align == LayoutParagraph::Align::Centre)
+            x += (room.width() - width) / 2;
+        else if (para.align == LayoutParagraph::Align::Right)
+            x += room.width() - width;
+        for (const LayoutRun& r : para.runs) {
+            const QFont f = font(r.pt > 0 ? r.pt : para.pt, r.bold || para.bold, LegibleText);
+            const QFontMetricsF m(f);
+            if (r.kind == LayoutRun::Kind::Value) {
+                x += m.horizontalAdvance(para.widestValue());
+                continue;
+            }
+            p.setFont(f);
+            p.setPen(r.white ? Qt::white : QColor(60, 60, 60));
+            // Centred on the first line, as the word processor sets it.
+            p.drawText(QPointF(x, room.top() + (lineHeight + m.ascent() - m.descent()) / 2), r.text);
+            x += m.horizontalAdvance(r.text);
+        }
+    }
     return pm;
+}
+
+QRect LabelPicture::cellRect(const QString& field) const {
+    const LayoutSpot s = m_layout.spotOfField(field);
+    return s.paragraph ? toPixels(s.cell).toRect() : QRect();
+}
+
+QFont LabelPicture::valueFont(const QString& field) const {
+    const LayoutSpot s = m_layout.spotOfField(field);
+    if (!s.paragraph)
+        return font(8, false, LegibleInput);
+    const LayoutRun* r = valueRun(*s.paragraph);
+    return font(r && r->pt > 0 ? r->pt : s.paragraph->pt, (r && r->bold) || s.paragraph->bold, LegibleInput);
+}
+
+QRect LabelPicture::valueRect(const QString& field) const {
+    const LayoutSpot s = m_layout.spotOfField(field);
+    if (!s.paragraph)
+        return {};
+    const LayoutParagraph& para = *s.paragraph;
+    QRectF room = toPixels(s.valueRect);
+    // Text printed before the value ("Mat.-Nr. ") keeps its place.
+    for (const LayoutRun& r : para.runs) {
+        if (r.kind == LayoutRun::Kind::Value)
+            break;
+        room.setLeft(room.left() +
+                     QFontMetricsF(font(r.pt > 0 ? r.pt : para.pt, r.bold || para.bold, 0)).horizontalAdvance(r.text));
+    }
+    const qsizetype n = para.fields.size();
+    if (n < 2)
+        return room.toRect();
+    // Several inputs make one value: each stands over its part of the widest
+    // sample, the last up to the room's end, or they share the room evenly.
+    std::vector<double> starts;
+    const QStringList parts = para.widest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.size() == n) {
+        const QFontMetricsF m(font(para.pt, para.bold, 0));
+        qsizetype from = 0;
+        for (const QString& part : parts) {
+            from = para.widest.indexOf(part, from);
+            starts.push_back(m.horizontalAdvance(para.widest.left(from)));
+            from += part.size();
+        }
+    } else {
+        for (qsizetype k = 0; k < n; ++k)
+            starts.push_back(room.width() * double(k) / double(n));
+    }
+    const auto i = size_t(para.fields.indexOf(field));
+    const double left = room.left() + starts[i];
+    const double right = i + 1 < size_t(n) ? room.left() + starts[i + 1] - FieldGap : room.right();
+    return QRectF(left, room.top(), right - left, room.height()).toRect();
+}
+
+void LabelPicture::place(QWidget* widget, QPoint origin, Fit fit) const {
+    const QString field = widget->objectName();
+    const QRect room = valueRect(field);
+    if (room.isEmpty())
+        throw AppError(QStringLiteral("The label layout %1 has no place for %2").arg(m_layout.id, field));
+    QRect r;
+    switch (fit) {
+    case Fit::Fill: {
+        widget->setFont(valueFont(field));
+        const QRect cell = cellRect(field);
+        const int height = std::max(room.height(), widget->sizeHint().height());
+        // A tall input keeps inside its cell.
+        const int top = std::max(cell.top() + 1, std::min(room.top(), cell.bottom() - 1 - height));
+        r = QRect(room.left(), top, room.width(), height);
+        break;
+    }
+    case Fit::Centre: {
+        const QSize own = widget->sizeHint();
+        r = QRect(room.center() - QPoint(own.width() / 2, own.height() / 2), own);
+        break;
+    }
+    case Fit::TopLeft:
+        // The picture may come later, and may be smaller than its room.
+        r = room;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    }
+    widget->setGeometry(r.translated(origin));
 }
 
 namespace {

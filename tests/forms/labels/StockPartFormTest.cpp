@@ -2,6 +2,7 @@
 #include "forms/labels/FrmGebindeLagerteil.h"
 
 #include "labeldoc/RTFGebindeObjekt.h"
+#include "labels/LabelLayout.h"
 #include "texts/Messages.h"
 
 #include "LabelInstallation.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 
 namespace zw {
@@ -97,6 +99,36 @@ TEST(StockPartForm, ChoosingFromTheListFillsFieldsRowAndPictures) {
     EXPECT_EQ(f->edHerstellerwoche->displayText(), QStringLiteral("08.13"));
     EXPECT_EQ(f->edBarcode->text(), QStringLiteral("100204410830412345"));
     EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
+}
+
+// The inputs of printed values stand on the picture of the label, each in the
+// cell where the label's description prints its value; nothing else does.
+TEST(StockPartForm, InputsStandOnThePictureWhereTheirValuesPrint) {
+    Form f;
+    const LabelLayout& layout = labelLayout(QStringLiteral("Lagerteil"));
+    const QRect picture = f->ImLabelLagerteil->geometry();
+    const double scale = (picture.width() - 1) / layout.innerWidth();
+    QSet<QString> printed;
+    for (const LayoutSpot& s : layout.spots()) {
+        for (const QString& name : s.paragraph->fields) {
+            SCOPED_TRACE(name.toStdString());
+            printed.insert(name);
+            const QWidget* w = f->findChild<QWidget*>(name);
+            ASSERT_NE(w, nullptr);
+            const QRectF cell(picture.left() + (s.cell.left() - layout.margin) * scale,
+                              picture.top() + (s.cell.top() - layout.margin) * scale, s.cell.width() * scale,
+                              s.cell.height() * scale);
+            EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(QRectF(w->geometry())))
+                << "in the cell of placeholder " << s.paragraph->placeholder();
+        }
+    }
+    EXPECT_TRUE(printed.contains(QStringLiteral("edLiefNr"))) << "the supplier number prints";
+    for (const QWidget* w : f->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(f.form.get()) && !printed.contains(w->objectName()) && w != f->ImLabelLagerteil &&
+            w != f->ImLPHilfe) {
+            EXPECT_FALSE(picture.intersects(w->geometry())) << w->objectName().toStdString() << " is not printed";
+        }
+    }
 }
 
 TEST(StockPartForm, TypingChoosesByPrefixOrResetsWhenNothingMatches) {
