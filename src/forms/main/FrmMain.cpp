@@ -17,6 +17,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,6 +29,11 @@ namespace zw {
 TfrmMain* frmMain = nullptr;
 
 namespace {
+
+// Between the heading and the tab bar.
+constexpr int HeadingGap = 12;
+// Beside the tab titles and below the forms, so that neither needs scrolling.
+constexpr int TabSlack = 8;
 
 QLabel* centredLabel(QWidget* parent, const char* name, const QString& text, int pixelHeight, const QColor& colour) {
     auto* l = new QLabel(text, parent);
@@ -92,13 +100,15 @@ void TfrmMain::buildComponents() {
                           Qt::black);
     setTag(Label7, 211);
     layout->addWidget(Label7);
-    layout->addStretch(1);
+    // The heading keeps clear of the tab bar.
+    layout->addSpacing(HeadingGap);
 
+    // The pages take what the window has beyond the heading; a form larger
+    // than its page scrolls.
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setDocumentMode(true);
-    PageControl1->setMinimumHeight(549);
-    layout->addWidget(PageControl1);
+    layout->addWidget(PageControl1, 1);
     auto addPage = [this](const char* name, const QString& caption, int tag) {
         auto* page = new QWidget(PageControl1);
         page->setObjectName(QLatin1String(name));
@@ -106,6 +116,15 @@ void TfrmMain::buildComponents() {
         QPalette p = page->palette();
         p.setColor(QPalette::Window, Qt::white);
         page->setPalette(p);
+        auto* scroll = new QScrollArea(page);
+        scroll->setObjectName(QLatin1String(name) + QStringLiteral("Scroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        scroll->setWidgetResizable(false);
+        scroll->viewport()->setAutoFillBackground(false);
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->setContentsMargins(0, 0, 0, 0);
+        pageLayout->addWidget(scroll);
         PageControl1->addTab(page, caption);
         setTag(page, tag);
         return page;
@@ -176,11 +195,7 @@ void TfrmMain::FormCreate() {
     // 1-2: title and window size.
     setApplicationTitle(Startup::ApplicationTitle);
     startup.logTitle();
-    if (const QScreen* s = screen()) {
-        if (s->availableGeometry().height() < height())
-            resize(width(), s->availableGeometry().height());
-        move(s->availableGeometry().center() - rect().center());
-    }
+    fitToScreen();
     setWindowTitle(applicationTitle());
 
     // 3-8: home folder and settings.
@@ -198,6 +213,9 @@ void TfrmMain::FormCreate() {
     createLabelForms();
     NachLiefNrWechselNeueEintragen();
     PageControl1->setCurrentWidget(tsLagerteil);
+    // Now that the forms and the tab titles are known: large enough for both.
+    resize(defaultSize());
+    fitToScreen();
 
     // 13-17: the EAN list. A merge re-reads the list: the boxes must show it, item i being article i.
     startup.updateArticles([this] { LadeMatNrNeu(); });
@@ -230,10 +248,47 @@ void TfrmMain::FormShow() {
         // A start-up that ended early has created no forms: the pages stay empty.
         if (!form)
             continue;
+        // The page's scroll area takes the form as its borderless child.
         form->setParent(page, Qt::Widget);
-        form->move(0, 0);
+        scrollArea(page)->setWidget(form);
         form->show();
     }
+}
+
+QScrollArea* TfrmMain::scrollArea(QWidget* page) {
+    return page->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QSize TfrmMain::defaultSize() const {
+    QSize forms;
+    for (const TLabelForm* f :
+         {static_cast<TLabelForm*>(frmTypenschild), static_cast<TLabelForm*>(frmErsatzteil),
+          static_cast<TLabelForm*>(frmGebindeLagerteil), static_cast<TLabelForm*>(frmGebindeAuftragsteil),
+          static_cast<TLabelForm*>(frmGebindeSonderteil)})
+        if (f)
+            forms = forms.expandedTo(f->size());
+    // Every tab title shows in full, and every form without scrolling.
+    const QSize tabs = PageControl1->tabBar()->sizeHint();
+    int heading = centralWidget()->layout()->contentsMargins().top() + HeadingGap;
+    for (const QWidget* w : {static_cast<QWidget*>(IMenueTitel), static_cast<QWidget*>(Label28),
+                             static_cast<QWidget*>(Label29), static_cast<QWidget*>(Label7)})
+        heading += w->sizeHint().height();
+    return {std::max(forms.width(), tabs.width() + TabSlack),
+            menuBar()->sizeHint().height() + heading + tabs.height() + forms.height() + TabSlack};
+}
+
+void TfrmMain::fitToScreen() {
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    // The window's frame is not known before it is shown: leave a title bar's room.
+    const QRect available = s->availableGeometry();
+    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (available.height() - frame < height())
+        resize(width(), available.height() - frame);
+    if (available.width() < width())
+        resize(available.width(), height());
+    move(available.center() - rect().center());
 }
 
 void TfrmMain::FormDestroy() {

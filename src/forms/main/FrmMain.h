@@ -7,6 +7,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 
@@ -86,12 +87,19 @@ public:
     // After a language change: the window, then every label form.
     void SpracheGeaendertMain();
 
+    // The size at which every tab title and every hosted form show whole.
+    QSize defaultSize() const;
+    // The scroll area in which `page` hosts its label form.
+    static QScrollArea* scrollArea(QWidget* page);
+
 protected:
     void showEvent(QShowEvent* e) override;
 
 private:
     void buildComponents();
     void createLabelForms();
+    // Keeps the window on the screen (height first, as the start-up says) and centres it.
+    void fitToScreen();
     // Set when the start-up sequence has run (so far as it got).
     bool m_shown = false;
 };

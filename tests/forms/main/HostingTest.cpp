@@ -12,8 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -43,7 +47,7 @@ struct Hosted {
     }
 };
 
-TEST(Hosting, ShowingTheWindowEmbedsFiveFormsAtTheTopLeftOfTheirPages) {
+TEST(Hosting, ShowingTheWindowEmbedsFiveFormsInTheScrollAreasOfTheirPages) {
     Hosted h;
     for (const auto& [name, form] : h.forms())
         ASSERT_NE(form, nullptr) << name;
@@ -55,14 +59,51 @@ TEST(Hosting, ShowingTheWindowEmbedsFiveFormsAtTheTopLeftOfTheirPages) {
                                                       {h.w->frmGebindeAuftragsteil, h.w->tsAuftragsteil},
                                                       {h.w->frmGebindeSonderteil, h.w->tsSonderteil}};
     for (const auto& [form, page] : pages) {
-        EXPECT_EQ(form->parentWidget(), page) << page->objectName().toStdString();
-        EXPECT_EQ(form->pos(), QPoint(0, 0));
+        // The page scrolls its form; the form stands at the top.
+        EXPECT_EQ(TfrmMain::scrollArea(page)->widget(), form) << page->objectName().toStdString();
+        EXPECT_TRUE(page->isAncestorOf(form));
+        EXPECT_EQ(form->y(), 0);
         EXPECT_FALSE(form->isWindow());
     }
     EXPECT_EQ(h.w->frmEinzelteil->parentWidget(), nullptr);
     EXPECT_FALSE(h.w->frmEinzelteil->isVisible());
     EXPECT_EQ(h.w->PageControl1->currentWidget(), h.w->tsLagerteil);
     EXPECT_TRUE(h.w->frmGebindeLagerteil->isVisible());
+}
+
+// At its default size the window shows every tab title and the whole of every
+// form, the heading clear of the tabs, on a 1366 x 768 screen with room for a
+// title bar; made smaller, the page scrolls its form instead of cutting it off.
+TEST(Hosting, DefaultSizeShowsEveryTabAndFormSmallerWindowsScroll) {
+    Hosted h;
+    const QSize size = h.w->defaultSize();
+    EXPECT_LE(size.width(), 1366);
+    EXPECT_LE(size.height(), 768 - 40);
+    h.w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(h.w));
+    h.w->resize(size);
+    QApplication::processEvents();
+
+    const QTabBar* tabs = h.w->PageControl1->tabBar();
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_LE(tabs->tabRect(i).right(), tabs->width()) << tabs->tabText(i).toStdString();
+    EXPECT_GE(h.w->PageControl1->y() - (h.w->Label7->y() + h.w->Label7->height()), 8);
+    for (QWidget* page :
+         {h.w->tsLagerteil, h.w->tsAuftragsteil, h.w->tsSonderteil, h.w->tsTypenschild, h.w->tsErsatzteil}) {
+        h.w->PageControl1->setCurrentWidget(page);
+        QApplication::processEvents();
+        const QScrollArea* scroll = TfrmMain::scrollArea(page);
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << page->objectName().toStdString();
+        EXPECT_FALSE(scroll->verticalScrollBar()->isVisible()) << page->objectName().toStdString();
+    }
+
+    h.w->PageControl1->setCurrentWidget(h.w->tsLagerteil);
+    h.w->resize(size - QSize(200, 200));
+    QApplication::processEvents();
+    const QScrollArea* scroll = TfrmMain::scrollArea(h.w->tsLagerteil);
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(h.w->frmGebindeLagerteil->size(), h.w->frmGebindeLagerteil->minimumSize()) << "the form keeps its size";
 }
 
 TEST(Hosting, SupplierNumbersComeFromTheProgramFoldersSettings) {
