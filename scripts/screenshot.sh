@@ -1,69 +1,119 @@
 #!/bin/sh
-# Takes the documentation's screenshots: starts Zeichwerk under Xvfb on a copy
-# of the demo installation, lets it fill the stock-part form as a user would,
-# and captures the screen. Usage: scripts/screenshot.sh [build folder] [output png]
-# With an output png only docs/main-window.png is retaken under that name;
-# without one the dialogs are taken too (docs/dialog-*.png, 1366x768).
+# Takes the screenshots under docs/: starts Zeichwerk under Xvfb on a copy of
+# the demo installation, lets it fill the stock-part form as a user would, and
+# captures the window.
+#   docs/main-window.png                    the main window (or the output png given)
+#   docs/stock-part-de.png, stock-part-en.png
+#                                           at 1366x768, German and English: the filled
+#                                           form beside its label as LibreOffice prints it
+#   docs/dialog-*.png                       at 1366x768: the dialog when no program opens
+#                                           the label (German, English), the storage question
+# Usage: scripts/screenshot.sh [build folder] [output png]
+# With an output png only the main window is retaken, under that name.
 set -eu
 cd "$(dirname "$0")/.."
 
 BUILD="${1:-build}"
 OUT="${2:-docs/main-window.png}"
 ONLY_MAIN="${2:+yes}"
-[ -x "$BUILD/bin/zeichwerk" ] || { echo "no $BUILD/bin/zeichwerk: build the target zeichwerk first" >&2; exit 2; }
-command -v Xvfb >/dev/null && command -v import >/dev/null || { echo "Xvfb and imagemagick are needed" >&2; exit 2; }
+[ -x "$BUILD/bin/zeichwerk" ] && [ -x "$BUILD/bin/zeichwerk-cli" ] ||
+    { echo "no $BUILD/bin/zeichwerk or zeichwerk-cli: build both first" >&2; exit 2; }
+for tool in Xvfb import convert soffice pdftoppm; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/install-deps.sh installs it)" >&2; exit 2; }
+done
 
 WORK="$(mktemp -d)"
 APP=""
 XVFB=""
 trap 'kill $APP $XVFB 2>/dev/null || true; rm -rf "$WORK"' EXIT INT TERM
 
-DISPLAY_NO=97
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NO" ] || [ -e "/tmp/.X$DISPLAY_NO-lock" ]; do
-    DISPLAY_NO=$((DISPLAY_NO + 1))
-done
-Xvfb ":$DISPLAY_NO" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-sleep 1
-export DISPLAY=":$DISPLAY_NO" QT_QPA_PLATFORM=xcb
+# What the user types into the stock-part form; the label is made of the same.
+MATNR=1002044
+WEEK=08.25
+INSPECTOR="M. Weber"
+SUPPLIER_FIELD="Schmelze 55821 / Los 7"
+export ZEICHWERK_DEMO_FILL="matnr=$MATNR;week=$WEEK;inspector=$INSPECTOR;supplierfield=$SUPPLIER_FIELD"
 
-# shoot LANGUAGE FILL OUT WHAT: a fresh demo installation in LANGUAGE (Deutsch or
-# Englisch), the form filled with FILL; WHAT "window" captures the main window,
-# "screen" the whole screen once the print's dialog is up.
-shoot() {
-    rm -rf "$WORK/run"
-    mkdir -p "$WORK/run/program" "$WORK/run/home/Documents"
-    cp -r "$BUILD/bin/." "$WORK/run/program/"
-    cp -r demo/program/. "$WORK/run/program/"
-    cp -r demo/articles "$WORK/run/articles"
-    sed -i "s|@DEMO_ARTICLES@|$WORK/run/articles/|; s|^Sprache=.*|Sprache=$1|" "$WORK/run/program/Barcode.ini"
-    # No program for documents: PATH holds no launcher, so the desktop cannot open the label.
-    ( cd "$WORK/run" && HOME="$WORK/run/home" PATH=/nonexistent ZEICHWERK_DEMO_FILL="$2" \
-        exec "$WORK/run/program/zeichwerk" ) >"$WORK/app.log" 2>&1 &
+# install NAME LANGUAGE: a copy of the demo installation in $WORK/NAME.
+install() {
+    mkdir -p "$WORK/$1/program" "$WORK/$1/home/Documents" "$WORK/$1/labels"
+    cp -r "$BUILD/bin/." "$WORK/$1/program/"
+    cp -r demo/program/. "$WORK/$1/program/"
+    cp -r demo/articles "$WORK/$1/articles"
+    sed -i -e "s|@DEMO_ARTICLES@|$WORK/$1/articles/|" -e "s|^Sprache=.*|Sprache=$2|" "$WORK/$1/program/Barcode.ini"
+}
+
+# capture NAME SCREEN PNG [FILL WHAT]: starts the program of installation NAME
+# on an X screen of size SCREEN (e.g. 1366x768), the form filled with FILL
+# (default: the input above), and captures its main window, or with WHAT
+# "screen" the whole screen once the print's dialog is up. With WHAT "screen"
+# PATH holds no launcher, so the desktop cannot open the label.
+capture() {
+    FILL="${4:-$ZEICHWERK_DEMO_FILL}"
+    WHAT="${5:-window}"
+    RUNPATH="$PATH"
+    [ "$WHAT" = window ] || RUNPATH=/nonexistent
+    DISPLAY_NO=97
+    while [ -e "/tmp/.X11-unix/X$DISPLAY_NO" ] || [ -e "/tmp/.X$DISPLAY_NO-lock" ]; do
+        DISPLAY_NO=$((DISPLAY_NO + 1))
+    done
+    Xvfb ":$DISPLAY_NO" -screen 0 "${2}x24" -nolisten tcp >/dev/null 2>&1 &
+    XVFB=$!
+    sleep 1
+    (
+        export DISPLAY=":$DISPLAY_NO" HOME="$WORK/$1/home" QT_QPA_PLATFORM=xcb ZEICHWERK_DEMO_FILL="$FILL"
+        cd "$WORK/$1" && PATH="$RUNPATH" exec "$WORK/$1/program/zeichwerk"
+    ) >"$WORK/$1/app.log" 2>&1 &
     APP=$!
     # No window manager: wait until the window is mapped and painted.
     for _ in $(seq 1 40); do
         sleep 0.5
-        if xwininfo -root -tree 2>/dev/null | grep -q "Kelb Zeichwerk"; then break; fi
+        if DISPLAY=":$DISPLAY_NO" xwininfo -root -tree 2>/dev/null | grep -q "Kelb Zeichwerk"; then break; fi
     done
     sleep 3
-    GEOMETRY="$(xwininfo -root -tree | grep "Kelb Zeichwerk" | head -1 | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | head -1)"
-    [ -n "$GEOMETRY" ] || { echo "the main window did not appear; its output:" >&2; cat "$WORK/app.log" >&2; exit 1; }
+    GEOMETRY="$(DISPLAY=":$DISPLAY_NO" xwininfo -root -tree | grep "Kelb Zeichwerk" | head -1 |
+        grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | head -1)"
+    [ -n "$GEOMETRY" ] || { echo "the main window did not appear; its output:" >&2; cat "$WORK/$1/app.log" >&2; exit 1; }
     mkdir -p "$(dirname "$3")"
-    if [ "$4" = window ]; then
-        import -window root -crop "$GEOMETRY" +repage "$3"
+    if [ "$WHAT" = window ]; then
+        DISPLAY=":$DISPLAY_NO" import -window root -crop "$GEOMETRY" +repage "$3"
     else
-        import -window root "$3"
+        DISPLAY=":$DISPLAY_NO" import -window root "$3"
     fi
-    kill "$APP" 2>/dev/null || true
-    wait "$APP" 2>/dev/null || true
+    kill $APP $XVFB 2>/dev/null || true
+    wait $APP $XVFB 2>/dev/null || true
     APP=""
-    echo "wrote $3"
+    XVFB=""
+    echo "wrote $3 ($GEOMETRY on a ${2} screen)"
 }
 
-FILL="matnr=1002044;week=08.25;inspector=M. Weber;supplierfield=Schmelze 55821 / Los 7"
-shoot Deutsch "$FILL" "$OUT" window
+# printed NAME PNG: the label of the same input, made by the command line on
+# installation NAME and rendered by LibreOffice at 150 dpi.
+printed() {
+    DOC="$("$WORK/$1/program/zeichwerk-cli" label lagerteil --program-folder "$WORK/$1/program" \
+        --home "$WORK/$1/labels" --matnr "$MATNR" --week "$WEEK" --quantity 2 --unit Stk \
+        --inspector "$INSPECTOR" --supplier-field "$SUPPLIER_FIELD")"
+    soffice "-env:UserInstallation=file://$WORK/$1/office" --headless --convert-to pdf \
+        --outdir "$WORK/$1/labels" "$DOC" >/dev/null 2>&1
+    pdftoppm -r 150 -png -singlefile "${DOC%.rtf}.pdf" "${2%.png}"
+}
+
+install main Deutsch
+capture main 1024x1000 "$OUT"
 [ -z "$ONLY_MAIN" ] || exit 0
-shoot Deutsch "$FILL;print=1" docs/dialog-open-failed-de.png screen
-shoot Englisch "$FILL;print=1" docs/dialog-open-failed-en.png screen
-shoot Deutsch "$FILL;storage=;print=1" docs/dialog-storage-question-de.png screen
+
+for LANGUAGE in Deutsch:de Englisch:en; do
+    install "${LANGUAGE#*:}" "${LANGUAGE%%:*}"
+    capture "${LANGUAGE#*:}" 1366x768 "$WORK/form.png"
+    printed "${LANGUAGE#*:}" "$WORK/label.png"
+    SHOT="docs/stock-part-${LANGUAGE#*:}.png"
+    convert "$WORK/form.png" \( "$WORK/label.png" -bordercolor white -border 16 \) -background white \
+        -gravity center +append "$SHOT"
+    echo "wrote $SHOT (the form at 1366x768 beside its printed label)"
+done
+
+install dialogs-de Deutsch
+capture dialogs-de 1366x768 docs/dialog-open-failed-de.png "$ZEICHWERK_DEMO_FILL;print=1" screen
+capture dialogs-de 1366x768 docs/dialog-storage-question-de.png "$ZEICHWERK_DEMO_FILL;storage=;print=1" screen
+install dialogs-en Englisch
+capture dialogs-en 1366x768 docs/dialog-open-failed-en.png "$ZEICHWERK_DEMO_FILL;print=1" screen
