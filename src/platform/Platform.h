@@ -9,8 +9,8 @@
 namespace zw {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Every operating-system service the program uses. Nothing outside src/platform
 // calls the operating system directly; tests install a fake through setPlatform.
@@ -22,13 +22,21 @@ public:
     virtual QString documentsFolder() = 0;
     virtual QString programFolder() = 0;
     virtual QString currentFolder() = 0;
+    // The user's own folder, where folder choices start.
+    virtual QString userHomeFolder() = 0;
 
     // Files.
     virtual bool fileExists(const QString& path) = 0;
     virtual bool deleteFile(const QString& path) = 0;
     // Fails, leaving both files as they are, when `to` exists.
     virtual bool moveFileNoOverwrite(const QString& from, const QString& to) = 0;
+    // Creates an empty file; fails, leaving it as it is, when `path` exists.
+    virtual bool createEmptyFile(const QString& path) = 0;
     virtual bool createFolder(const QString& path) = 0;
+    // The name of the file in `folder` that is `name` without regard to letter
+    // case (the exact name when it is there), or empty when there is none: the
+    // file systems the settings were written for compare names so.
+    virtual QString fileNameIgnoringCase(const QString& folder, const QString& name) = 0;
 
     // Desktop shell. openDocument also opens a folder in the file manager.
     virtual bool openDocument(const QString& path) = 0;

@@ -58,6 +58,10 @@ QString QtPlatform::currentFolder() {
     return withTrailingSlash(QDir::currentPath());
 }
 
+QString QtPlatform::userHomeFolder() {
+    return withTrailingSlash(QDir::homePath());
+}
+
 bool QtPlatform::fileExists(const QString& path) {
     if (path.isEmpty())
         return false;
@@ -77,8 +81,24 @@ bool QtPlatform::moveFileNoOverwrite(const QString& from, const QString& to) {
     return QFile::rename(from, to);
 }
 
+bool QtPlatform::createEmptyFile(const QString& path) {
+    // Exclusive creation: a file another workstation made meanwhile stays untouched.
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
 bool QtPlatform::createFolder(const QString& path) {
     return QDir().mkpath(path);
+}
+
+QString QtPlatform::fileNameIgnoringCase(const QString& folder, const QString& name) {
+    if (fileExists(withTrailingSlash(folder) + name))
+        return name;
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& f : files)
+        if (f.compare(name, Qt::CaseInsensitive) == 0)
+            return f;
+    return {};
 }
 
 bool QtPlatform::openDocument(const QString& path) {
@@ -98,7 +118,15 @@ void QtPlatform::copyToClipboard(const QString& text) {
 MessageAnswer QtPlatform::showMessage(MessageIcon, MessageButtons buttons, const QString& caption,
                                       const QString& text) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        break;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Cancel; // nobody to ask: change nothing
+    }
+    return MessageAnswer::Ok;
 }
 
 int QtPlatform::showChoice(MessageIcon, const QString& caption, const QString& text, const QStringList&) {

@@ -12,11 +12,14 @@ public:
     QString documentsFolder() override;
     QString programFolder() override;
     QString currentFolder() override;
+    QString userHomeFolder() override;
 
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;
     bool moveFileNoOverwrite(const QString& from, const QString& to) override;
+    bool createEmptyFile(const QString& path) override;
     bool createFolder(const QString& path) override;
+    QString fileNameIgnoringCase(const QString& folder, const QString& name) override;
 
     bool openDocument(const QString& path) override;
     bool openWith(const QString& path, const QString& caption) override;

@@ -43,11 +43,30 @@ bool WidgetPlatform::openWith(const QString& path, const QString& caption) {
 
 MessageAnswer WidgetPlatform::showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                                           const QString& text) {
-    const auto qbuttons = buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
+    QMessageBox::StandardButtons qbuttons = QMessageBox::Ok;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        break;
+    case MessageButtons::YesNo:
+        qbuttons = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case MessageButtons::YesNoCancel:
+        qbuttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
+    }
     QMessageBox box(qtIcon(icon), titleOr(caption), text, qbuttons, QApplication::activeWindow());
     const int answer = box.exec();
-    if (buttons == MessageButtons::YesNo)
+    switch (buttons) {
+    case MessageButtons::Ok:
+        break;
+    case MessageButtons::YesNo:
         return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+        // The close box or Escape cancels.
+        return answer == QMessageBox::Yes  ? MessageAnswer::Yes
+               : answer == QMessageBox::No ? MessageAnswer::No
+                                           : MessageAnswer::Cancel;
+    }
     return MessageAnswer::Ok;
 }
 

@@ -43,11 +43,37 @@ TEST(QtPlatform, FileExistsMeansAFile) {
     EXPECT_FALSE(p.fileExists(dir.filePath(QStringLiteral("f"))));
 }
 
+TEST(QtPlatform, CreatesAnEmptyFileOnlyWhereThereIsNone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Artikel.ini"));
+    QtPlatform p;
+    ASSERT_TRUE(p.createEmptyFile(path));
+    EXPECT_EQ(readFile(path), QByteArray());
+    writeFile(path, "another workstation's");
+    EXPECT_FALSE(p.createEmptyFile(path));
+    EXPECT_EQ(readFile(path), QByteArray("another workstation's"));
+}
+
+TEST(QtPlatform, FindsAFileNameWithoutRegardToLetterCase) {
+    QTemporaryDir dir;
+    const QString folder = withTrailingSlash(dir.path());
+    QtPlatform p;
+    EXPECT_EQ(p.fileNameIgnoringCase(folder, QStringLiteral("Artikel.ini")), QString());
+    QDir().mkpath(folder + QStringLiteral("artikel.INI")); // a folder is no file
+    EXPECT_EQ(p.fileNameIgnoringCase(folder, QStringLiteral("Artikel.ini")), QString());
+    writeFile(folder + QStringLiteral("ARTIKEL.ini"), "");
+    EXPECT_EQ(p.fileNameIgnoringCase(folder, QStringLiteral("Artikel.ini")), QStringLiteral("ARTIKEL.ini"));
+    writeFile(folder + QStringLiteral("Artikel.ini"), "");
+    EXPECT_EQ(p.fileNameIgnoringCase(folder, QStringLiteral("Artikel.ini")), QStringLiteral("Artikel.ini"))
+        << "the exact name first";
+}
+
 TEST(QtPlatform, FoldersEndInSlash) {
     QtPlatform p;
     EXPECT_TRUE(p.programFolder().endsWith(QLatin1Char('/')));
     EXPECT_TRUE(QDir(p.programFolder()).exists());
     EXPECT_TRUE(p.currentFolder().endsWith(QLatin1Char('/')));
+    EXPECT_EQ(p.userHomeFolder(), withTrailingSlash(QDir::homePath()));
     EXPECT_EQ(withTrailingSlash(QString()), QString());
     EXPECT_EQ(withTrailingSlash(QStringLiteral("/a")), QStringLiteral("/a/"));
     EXPECT_EQ(withTrailingSlash(QStringLiteral("/a/")), QStringLiteral("/a/"));

@@ -20,6 +20,12 @@ bool FakePlatform::deleteFile(const QString& path) {
     return QtPlatform::deleteFile(path);
 }
 
+bool FakePlatform::moveFileNoOverwrite(const QString& from, const QString& to) {
+    if (beforeMove)
+        beforeMove(from, to);
+    return QtPlatform::moveFileNoOverwrite(from, to);
+}
+
 bool FakePlatform::openDocument(const QString& path) {
     openedDocuments.append(path);
     return openDocumentResult;
@@ -45,13 +51,15 @@ MessageAnswer FakePlatform::showMessage(MessageIcon icon, MessageButtons buttons
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 
-QString FakePlatform::chooseFolder(const QString& caption, const QString&) {
+QString FakePlatform::chooseFolder(const QString& caption, const QString& startFolder) {
     folderRequests.append(caption);
+    folderStarts.append(startFolder);
     return folderChoice;
 }
 
-bool FakePlatform::inputBox(const QString& caption, const QString&, QString& value) {
+bool FakePlatform::inputBox(const QString& caption, const QString& prompt, QString& value) {
     inputRequests.append(caption);
+    inputPrompts.append(prompt);
     if (inputAnswers.isEmpty())
         return false;
     value = inputAnswers.takeFirst();
@@ -74,11 +82,12 @@ QStringList FakePlatform::messageTexts() const {
 
 ScopedFakePlatform::ScopedFakePlatform() {
     const QString base = root();
-    for (const char* sub : {"documents", "program", "current"})
+    for (const char* sub : {"documents", "program", "current", "user"})
         QDir().mkpath(base + QLatin1String(sub));
     fake.documents = base + QStringLiteral("documents/");
     fake.program = base + QStringLiteral("program/");
     fake.current = base + QStringLiteral("current/");
+    fake.userHome = base + QStringLiteral("user/");
     setPlatform(&fake);
 }
 

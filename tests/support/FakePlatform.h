@@ -26,6 +26,7 @@ public:
     QString documents;
     QString program;
     QString current;
+    QString userHome;
     QDateTime clock = QDateTime(QDate(2020, 2, 3), QTime(9, 5, 7));
     bool connected = true;
 
@@ -53,9 +54,11 @@ public:
     QList<int> choiceAnswers;
 
     QStringList folderRequests; // captions of chooseFolder calls
+    QStringList folderStarts;   // their start folders
     QString folderChoice;       // empty: the user cancels
 
-    QStringList inputRequests;
+    QStringList inputRequests;   // captions of inputBox calls
+    QStringList inputPrompts;    // their prompts
     QList<QString> inputAnswers; // taken from the front; when empty, cancelled
 
     // Files that cannot be deleted (held open by another program).
@@ -63,6 +66,8 @@ public:
     // Runs before each fileExists answer: lets a test act as another
     // workstation (move a file away) at the moment the program looks.
     std::function<void(const QString& path)> beforeFileExists;
+    // Runs before each move: another workstation may take the file first.
+    std::function<void(const QString& from, const QString& to)> beforeMove;
 
     // The clipboard: no value means no plain text on it; setClipboardText
     // stores there unless the clipboard is unavailable.
@@ -72,8 +77,10 @@ public:
     QString documentsFolder() override { return documents; }
     QString programFolder() override { return program; }
     QString currentFolder() override { return current; }
+    QString userHomeFolder() override { return userHome; }
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;
+    bool moveFileNoOverwrite(const QString& from, const QString& to) override;
     bool openDocument(const QString& path) override;
     bool openWith(const QString& path, const QString& caption) override;
     void copyToClipboard(const QString& text) override { clipboard.append(text); }
