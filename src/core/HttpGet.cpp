@@ -20,6 +20,16 @@ constexpr int DefaultHttpPort = 80;
 // Bounds what the network layer holds before it reaches the file, however large the list.
 constexpr qint64 ReadBufferSize = 1024 * 1024;
 
+// Local event loops of httpGet now running (a nested one runs inside a timer of the outer).
+int g_waiting = 0;
+
+struct Waiting {
+    Waiting() { ++g_waiting; }
+    ~Waiting() { --g_waiting; }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+};
+
 bool isSuccessStatus(int status) {
     return status >= 200 && status <= 299;
 }
@@ -37,6 +47,10 @@ QString statusError(const QUrl& url, const QNetworkReply& reply) {
 }
 
 } // namespace
+
+bool httpGetWaiting() {
+    return g_waiting > 0;
+}
 
 QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& out) {
     const QUrl target(url);
@@ -81,8 +95,10 @@ QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& o
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, takeBody);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
+    if (!reply->isFinished()) {
+        const Waiting waiting;
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     if (!reply->isFinished())
         reply->abort(); // no event loop to wait in
     takeBody();

@@ -23,4 +23,8 @@ struct HttpProxySettings {
 // `out` refuses the body.
 QString httpGet(const QString& url, const HttpProxySettings& proxy, QIODevice& out);
 
+// Whether an httpGet waits in its local event loop: timers run there, and a
+// timer that changes the article list must wait until the download is done.
+bool httpGetWaiting();
+
 } // namespace zw

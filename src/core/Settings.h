@@ -30,6 +30,8 @@ inline constexpr SettingsKey<QString> ArtNrPfad{Einstellungen, "ArtNrPfad"};
 inline constexpr SettingsKey<bool> Offline{Einstellungen, "Offline"};
 inline constexpr SettingsKey<bool> Logger{Einstellungen, "Logger"};
 inline constexpr SettingsKey<int> BarcodeTyp{Einstellungen, "BarcodeTyp"};
+// The label printer's resolution in dpi; missing or 0 means the standard resolution.
+inline constexpr SettingsKey<int> DruckerAufloesung{Einstellungen, "DruckerAufloesung"};
 // "host[:port]" of the download server; installations name theirs here.
 inline constexpr SettingsKey<QString> DownloadServer{Einstellungen, "DownloadServer"};
 

@@ -61,6 +61,8 @@ constexpr std::array kMessages{
     msg::PfadKopieren,
     msg::Schliessen,
     msg::OeffnenMit,
+    msg::DruckerAufloesungUngueltig,
+    msg::UngueltigerEingabewert,
 };
 
 // findMessage relies on the order.

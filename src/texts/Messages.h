@@ -90,6 +90,12 @@ inline constexpr Message ProgrammWaehlen{445, u"Programm wählen…", Spelling::
 inline constexpr Message PfadKopieren{446, u"Pfad kopieren", Spelling::Uebersetzen};
 inline constexpr Message Schliessen{447, u"Schließen", Spelling::Uebersetzen};
 inline constexpr Message OeffnenMit{448, u"Öffnen mit", Spelling::Uebersetzen};
+// The article editor's settings page: a printer resolution it cannot store, and
+// a masked field left half filled.
+inline constexpr Message DruckerAufloesungUngueltig{452, u"Druckerauflösung: Standard oder 100 bis 1200 dpi",
+                                                    Spelling::Uebersetzen};
+inline constexpr Message UngueltigerEingabewert{453, u"Ungültiger Eingabewert. Mit Esc verwerfen Sie die Änderung.",
+                                                Spelling::Uebersetzen};
 } // namespace msg
 
 // Every message above, in ascending order of number.
