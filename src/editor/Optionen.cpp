@@ -69,6 +69,7 @@ void TOptionen::Lade_aus_INI() {
     Sprache = iniOption.read(settings::Sprache, QStringLiteral("Deutsch"));
     ArtNrPfad = iniOption.read(settings::ArtNrPfad, QString());
     iniOption.read(settings::BarcodeTyp, 1); // Code 128 C is the only type offered
+    DruckerAufloesung = iniOption.read(settings::DruckerAufloesung, 0);
     BCTyp = QStringLiteral("bcCode128C");
     slGeraetetyp = DataModule1->slGeraetetyp;
     slLagerplatz = DataModule1->slLagerplatz;

@@ -16,6 +16,7 @@ public:
     QString Sprache; // "Deutsch" or "Englisch"
     QString BCTyp = QStringLiteral("bcCode128C");
     QString ArtNrPfad;
+    int DruckerAufloesung = 0; // dpi; 0 is the standard resolution
 
     // Barcode.ini, home folder first.
     void Lade_aus_INI();
