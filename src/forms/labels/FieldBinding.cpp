@@ -262,6 +262,40 @@ void bindField(QLabel* w, CaptionField& f) {
     });
 }
 
+void bindDropDown(QComboBox* w, ComboField& f) {
+    w->setEditable(false);
+    auto revision = std::make_shared<int>(-1);
+    auto state = attach(w, f, [revision](QComboBox* w, ComboField& f) {
+        if (*revision != f.itemsRevision()) {
+            w->clear();
+            w->addItems(f.items());
+            *revision = f.itemsRevision();
+        }
+        if (w->currentIndex() != f.itemIndex())
+            w->setCurrentIndex(f.itemIndex());
+        applyCommon(w, f, false);
+    });
+    QObject::connect(w, &QComboBox::currentIndexChanged, w, [w, &f, state](int index) {
+        if (!state->syncing && index == w->currentIndex() && index != f.itemIndex())
+            f.setItemIndex(index);
+    });
+    QObject::connect(w, &QComboBox::activated, w, [&f, state](int index) {
+        if (state->syncing)
+            return;
+        runHandler([&] { f.userChose(index); });
+    });
+}
+
+void bindField(QWidget* w, LabelField& f) {
+    attach(w, f, [](QWidget* w, LabelField& f) { applyCommon(w, f, false); });
+}
+
+void BoundFields::unbindAll() {
+    for (LabelField* f : m_fields)
+        unbindField(*f);
+    m_fields.clear();
+}
+
 void unbindField(LabelField& f) {
     f.onStateChanged = nullptr;
     f.onFocusRequested = nullptr;

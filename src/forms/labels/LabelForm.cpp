@@ -17,10 +17,4 @@ void TLabelForm::SpracheGeaendert() {
     UebersetzteDialogNeu();
 }
 
-void TLabelForm::unbindAll() {
-    for (LabelField* f : m_bound)
-        unbindField(*f);
-    m_bound.clear();
-}
-
 } // namespace zw

@@ -47,12 +47,9 @@ protected:
     // binds the two (FieldBinding.h) and records the field, so that the form's
     // destruction unbinds it.
     template <class Widget, class Field> Widget* bind(Widget* widget, Field& field) {
-        widget->setObjectName(field.name());
-        bindField(widget, field);
-        m_bound.push_back(&field);
-        return widget;
+        return m_bound.bind(widget, field);
     }
-    void unbindAll();
+    void unbindAll() { m_bound.unbindAll(); }
 
     // Runs `handler` on `signal` as the event loop runs a handler: what it
     // raises goes to the general error dialog.
@@ -61,7 +58,7 @@ protected:
     }
 
 private:
-    std::vector<LabelField*> m_bound;
+    BoundFields m_bound;
 };
 
 // A label form with its logic. The logic lives as long as the form; its fields
