@@ -2,7 +2,9 @@
 
 #include "core/DataModule.h"
 #include "core/OpenFailure.h"
+#include "core/HttpGet.h"
 #include "core/Startup.h"
+#include "forms/editor/FrmOptionen.h"
 #include "forms/labels/FrmEinzelteil.h"
 #include "forms/labels/FrmErsatzteil.h"
 #include "forms/labels/FrmGebindeAuftragsteil.h"
@@ -12,10 +14,13 @@
 #include "forms/proxy/ProxySetting.h"
 #include "labels/GeneralError.h"
 #include "platform/Platform.h"
+#include "texts/Messages.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -34,6 +39,8 @@ namespace {
 constexpr int HeadingGap = 12;
 // Beside the tab titles and below the forms, so that neither needs scrolling.
 constexpr int TabSlack = 8;
+const QString ArticleFileName = QStringLiteral("Artikel.ini");
+const QString WorkingCopyName = QStringLiteral("open_Artikel.ini");
 
 QLabel* centredLabel(QWidget* parent, const char* name, const QString& text, int pixelHeight, const QColor& colour) {
     auto* l = new QLabel(text, parent);
@@ -309,10 +316,70 @@ void TfrmMain::Beenden1Click() {
 }
 
 void TfrmMain::Optionen1Click() {
-    // The article editor comes with its own form; until then the command does nothing.
+    TDataModule1& dm = *DataModule1;
+    const QString folder = dm.ArtikelnummerPflegePfad;
+    const QString articleFile = folder + ArticleFileName;
+    const QString workingCopy = folder + WorkingCopyName;
+    // Only the working copy there: another workstation is editing, nothing is created.
+    if (!platform().fileExists(articleFile) && !platform().fileExists(workingCopy))
+        platform().createEmptyFile(articleFile);
+    auto inUse = [this] {
+        showError(QStringLiteral("Fehler"), msgText(msg::ArtikelIniInVerwendung));
+        TUpdate->start();
+    };
+    if (!platform().fileExists(articleFile)) {
+        inUse();
+        return;
+    }
+    // The file is taken before it is read, and only a move that succeeded
+    // claims it: two workstations choosing the command at once cannot both
+    // work on it, and what the editor shows is what this one holds.
+    if (dm.homedir != folder) {
+        if (platform().moveFileNoOverwrite(articleFile, workingCopy)) {
+            dm.sAktArtikelliste = WorkingCopyName;
+        } else if (!platform().fileExists(articleFile)) {
+            inUse();
+            return;
+        }
+    }
+    // Whatever the editor raises, the file goes back to the other workstations.
+    auto giveBack = qScopeGuard([this] { giveBackArticleFile(); });
+    ArtikelNeuEinlesen();
+    const QString language = dm.Sprache;
+    {
+        const QScopedValueRollback<bool> open(m_editorOpen, true);
+        TfrmOptionen editor(
+            this, {[this] { NachLiefNrWechselNeueEintragen(); }, [this] { LadeMatNrNeu(); }, [this] { doNeuMain(); }});
+        editor.exec();
+    }
+    giveBack.dismiss();
+    giveBackArticleFile();
+    if (dm.Sprache != language)
+        SpracheGeaendertMain();
 }
 
-void TfrmMain::TUpdateTimer() {}
+void TfrmMain::giveBackArticleFile() {
+    TDataModule1& dm = *DataModule1;
+    if (dm.sAktArtikelliste != WorkingCopyName)
+        return;
+    dm.sAktArtikelliste = ArticleFileName;
+    // The folder the editor left in place, which may be another than it found.
+    platform().moveFileNoOverwrite(dm.ArtikelnummerPflegePfad + WorkingCopyName,
+                                   dm.ArtikelnummerPflegePfad + ArticleFileName);
+}
+
+void TfrmMain::TUpdateTimer() {
+    // Re-reading would pull the article list from under an open editor, or
+    // from under a download that waits in its event loop (where timers run).
+    if (m_editorOpen || httpGetWaiting())
+        return;
+    if (!platform().fileExists(DataModule1->ArtikelnummerPflegePfad + ArticleFileName))
+        return;
+    TUpdate->stop();
+    if (platform().showMessage(MessageIcon::Warning, MessageButtons::YesNo, QString(),
+                               msgText(msg::ArtikelIniWiederVerfuegbar)) == MessageAnswer::Yes)
+        ArtikelNeuEinlesen();
+}
 
 void TfrmMain::Proxy1Click() {
     TfrmProxySetting dialog(this);

@@ -100,8 +100,13 @@ private:
     void createLabelForms();
     // Keeps the window on the screen (height first, as the start-up says) and centres it.
     void fitToScreen();
+    // Moves the article folder's working copy back to "Artikel.ini" when this
+    // workstation holds it.
+    void giveBackArticleFile();
     // Set when the start-up sequence has run (so far as it got).
     bool m_shown = false;
+    // While the article editor is open the watch waits: it must not re-read the list the editor works on.
+    bool m_editorOpen = false;
 };
 
 // The one main window; set while it exists.
