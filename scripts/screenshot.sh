@@ -6,6 +6,8 @@
 #   docs/stock-part-de.png, stock-part-en.png
 #                                           at 1366x768, German and English: the filled
 #                                           form beside its label as LibreOffice prints it
+#   docs/editor-general.png, editor-lists.png
+#                                           the article editor's two pages
 #   docs/dialog-*.png                       at 1366x768: the dialog when no program opens
 #                                           the label (German, English), the storage question
 # Usage: scripts/screenshot.sh [build folder] [output png]
@@ -43,12 +45,14 @@ install() {
     sed -i -e "s|@DEMO_ARTICLES@|$WORK/$1/articles/|" -e "s|^Sprache=.*|Sprache=$2|" "$WORK/$1/program/Barcode.ini"
 }
 
-# capture NAME SCREEN PNG [FILL WHAT]: starts the program of installation NAME
+# capture NAME SCREEN PNG [FILL WHAT TITLE]: starts the program of installation NAME
 # on an X screen of size SCREEN (e.g. 1366x768), the form filled with FILL
 # (default: the input above), and captures its main window, or with WHAT
 # "screen" the whole screen once the print's dialog is up. With WHAT "screen"
-# PATH holds no launcher, so the desktop cannot open the label.
+# PATH holds no launcher, so the desktop cannot open the label. TITLE names
+# the window to capture (default: the main window).
 capture() {
+    TITLE="${6:-Kelb Zeichwerk}"
     FILL="${4:-$ZEICHWERK_DEMO_FILL}"
     WHAT="${5:-window}"
     RUNPATH="$PATH"
@@ -68,12 +72,12 @@ capture() {
     # No window manager: wait until the window is mapped and painted.
     for _ in $(seq 1 40); do
         sleep 0.5
-        if DISPLAY=":$DISPLAY_NO" xwininfo -root -tree 2>/dev/null | grep -q "Kelb Zeichwerk"; then break; fi
+        if DISPLAY=":$DISPLAY_NO" xwininfo -root -tree 2>/dev/null | grep -q "$TITLE"; then break; fi
     done
     sleep 3
-    GEOMETRY="$(DISPLAY=":$DISPLAY_NO" xwininfo -root -tree | grep "Kelb Zeichwerk" | head -1 |
+    GEOMETRY="$(DISPLAY=":$DISPLAY_NO" xwininfo -root -tree | grep "$TITLE" | head -1 |
         grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | head -1)"
-    [ -n "$GEOMETRY" ] || { echo "the main window did not appear; its output:" >&2; cat "$WORK/$1/app.log" >&2; exit 1; }
+    [ -n "$GEOMETRY" ] || { echo "no window \"$TITLE\" appeared; the output:" >&2; cat "$WORK/$1/app.log" >&2; exit 1; }
     mkdir -p "$(dirname "$3")"
     if [ "$WHAT" = window ]; then
         DISPLAY=":$DISPLAY_NO" import -window root -crop "$GEOMETRY" +repage "$3"
@@ -117,3 +121,7 @@ capture dialogs-de 1366x768 docs/dialog-open-failed-de.png "$ZEICHWERK_DEMO_FILL
 capture dialogs-de 1366x768 docs/dialog-storage-question-de.png "$ZEICHWERK_DEMO_FILL;storage=;print=1" screen
 install dialogs-en Englisch
 capture dialogs-en 1366x768 docs/dialog-open-failed-en.png "$ZEICHWERK_DEMO_FILL;print=1" screen
+
+install editor Deutsch
+capture editor 1024x1000 docs/editor-general.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
+capture editor 1024x1000 docs/editor-lists.png "$ZEICHWERK_DEMO_FILL;editor=1" window Optionen

@@ -1,12 +1,17 @@
 #include "app/DemoFill.h"
 #include "base/Convert.h"
 
+#include "forms/editor/FrmOptionen.h"
 #include "forms/labels/FrmGebindeLagerteil.h"
 #include "forms/main/FrmMain.h"
 #include "labels/GeneralError.h"
 
+#include <QApplication>
 #include <QHash>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 
 namespace zw {
 
@@ -36,6 +41,22 @@ void applyDemoFill(TfrmMain& window) {
     // Once the window is up, as the user's click would: the print's dialogs show.
     if (values.contains(QStringLiteral("print")))
         QMetaObject::invokeMethod(window.frmGebindeLagerteil->btnDruck, "click", Qt::QueuedConnection);
+    if (!values.contains(QStringLiteral("editor")))
+        return;
+    const int page = values.value(QStringLiteral("editor")).toInt();
+    const int record = values.value(QStringLiteral("record")).toInt();
+    // Once the window shows, the editor opens; inside its modal loop the page is chosen.
+    QTimer::singleShot(0, &window, [&window, page, record] {
+        QTimer::singleShot(0, [page, record] {
+            auto* editor = qobject_cast<TfrmOptionen*>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            for (int i = 0; i < record; ++i)
+                editor->bttnnext->click();
+            editor->PageControl1->setCurrentIndex(page);
+        });
+        window.Artikeleinstellungen1->trigger();
+    });
 }
 
 } // namespace zw

@@ -4,10 +4,12 @@ namespace zw {
 
 class TfrmMain;
 
-// For the documentation's screenshot: when the environment variable
+// For the documentation's screenshots: when the environment variable
 // ZEICHWERK_DEMO_FILL holds "key=value" pairs separated by ";" (matnr, week,
 // inspector, storage, supplierfield), the stock-part form is filled with them
-// as a user would type them; with "print=1" "Drucken" is clicked afterwards.
+// as a user would type them; with "print=1" "Drucken" is clicked afterwards;
+// "editor=<page>" (0 or 1) opens the article editor on that page,
+// "record=<n>" browsing to the n-th article first.
 // Without the variable nothing happens.
 void applyDemoFill(TfrmMain& window);
 
