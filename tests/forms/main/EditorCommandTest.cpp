@@ -140,8 +140,8 @@ TEST(EditorCommand, ReportsAFileInUseAndWatchesForItsReturn) {
         ASSERT_EQ(ws.messageTexts(), QStringList{QStringLiteral("Artikel.ini wieder Verfügbar")});
         EXPECT_EQ(ws.inst.fake().messages[0].icon, MessageIcon::Warning);
         EXPECT_EQ(ws.inst.fake().messages[0].buttons, MessageButtons::YesNo);
-        const QStringList expected = answer == MessageAnswer::Yes ? QStringList{"1234567", "5555555"}
-                                                                  : QStringList{"1234567", "7654321"};
+        const QStringList expected =
+            answer == MessageAnswer::Yes ? QStringList{"1234567", "5555555"} : QStringList{"1234567", "7654321"};
         EXPECT_EQ(ws.w->frmGebindeLagerteil->logic.cmbMatnr.items(), expected);
     }
 }
@@ -209,16 +209,16 @@ TEST(EditorCommand, OkRefillsTheBoxesAndALanguageChangeReachesEveryForm) {
     EXPECT_EQ(DataModule1->Sprache, QStringLiteral("GB"));
     for (std::size_t i = 0; i < captions.size(); ++i)
         EXPECT_NE(captions[i].text(), before[int(i)]) << captions[i].where;
-    for (TLabelForm* form : {static_cast<TLabelForm*>(ws.w->frmGebindeLagerteil),
-                             static_cast<TLabelForm*>(ws.w->frmGebindeAuftragsteil),
-                             static_cast<TLabelForm*>(ws.w->frmGebindeSonderteil),
-                             static_cast<TLabelForm*>(ws.w->frmTypenschild),
-                             static_cast<TLabelForm*>(ws.w->frmErsatzteil)})
+    for (TLabelForm* form :
+         {static_cast<TLabelForm*>(ws.w->frmGebindeLagerteil), static_cast<TLabelForm*>(ws.w->frmGebindeAuftragsteil),
+          static_cast<TLabelForm*>(ws.w->frmGebindeSonderteil), static_cast<TLabelForm*>(ws.w->frmTypenschild),
+          static_cast<TLabelForm*>(ws.w->frmErsatzteil)})
         EXPECT_EQ(form->windowTitle(), QStringLiteral("English loaded")) << form->metaObject()->className();
     // The single-part form is reached too, but its language change does nothing.
     EXPECT_EQ(ws.w->frmEinzelteil->windowTitle(), QString());
     ws.w->Bedienungsanleitung1->trigger();
-    EXPECT_EQ(ws.inst.fake().openedDocuments.value(0), ws.inst.program() + QStringLiteral("Bedienungsanleitung_GB.pdf"));
+    EXPECT_EQ(ws.inst.fake().openedDocuments.value(0),
+              ws.inst.program() + QStringLiteral("Bedienungsanleitung_GB.pdf"));
 }
 
 } // namespace
