@@ -97,7 +97,7 @@ void TfrmOptionen::buildGeneralPage() {
     Label18 = label(g1, "Label18", QStringLiteral("Lieferantennr. (2-stellig):"), 10, 64);
     setTag(Label18, 391);
     edLiefNrKurz = m_bound.bind(place(new QLineEdit(g1), 164, 52, 34, 22), l.edLiefNrKurz);
-    Label19 = label(g1, "Label19", QStringLiteral("Nur mit Rücksprache Einkauf KELB"), 10, 86, 300);
+    Label19 = label(g1, "Label19", QStringLiteral("Nur mit Rücksprache Einkauf KELB"), 10, 86, 326);
     setTag(Label19, 388);
     QFont bold = Label19->font();
     bold.setBold(true);
@@ -127,27 +127,27 @@ void TfrmOptionen::buildGeneralPage() {
     setTag(GroupBox2, 267, HintDisplay::Shown);
     QWidget* g2 = GroupBox2;
     int y = 22;
-    Label3 = label(g2, "Label3", QStringLiteral("Materialnummer:"), 10, y, 120);
+    Label3 = label(g2, "Label3", QStringLiteral("Materialnummer:"), 10, y, 136);
     setTag(Label3, 268);
-    edMaterialnr = m_bound.bind(place(new QLineEdit(g2), 134, y, 100, 22), l.edMaterialnr);
+    edMaterialnr = m_bound.bind(place(new QLineEdit(g2), 150, y, 100, 22), l.edMaterialnr);
     y += 26;
-    Label4 = label(g2, "Label4", QStringLiteral("Benennung:"), 10, y, 120);
+    Label4 = label(g2, "Label4", QStringLiteral("Benennung:"), 10, y, 136);
     setTag(Label4, 270);
-    edBenennung = m_bound.bind(place(new QLineEdit(g2), 134, y, 184, 22), l.edBenennung);
+    edBenennung = m_bound.bind(place(new QLineEdit(g2), 150, y, 176, 22), l.edBenennung);
     y += 26;
-    lblEAN = label(g2, "lblEAN", QStringLiteral("EAN"), 10, y, 120);
+    lblEAN = label(g2, "lblEAN", QStringLiteral("EAN"), 10, y, 136);
     setTag(lblEAN, 269);
-    edEAN = m_bound.bind(place(new QLineEdit(g2), 134, y, 110, 22), l.edEAN);
+    edEAN = m_bound.bind(place(new QLineEdit(g2), 150, y, 110, 22), l.edEAN);
     y += 26;
     // A document number with its index on one line.
     auto numberRow = [&](QLabel*& caption, const char* name, const QString& text, int tag, QLineEdit*& number,
                          MaskEditField& numberField, QLabel*& indexCaption, const char* indexName, QLineEdit*& index,
                          EditField& indexField) {
-        caption = label(g2, name, text, 10, y, 120);
+        caption = label(g2, name, text, 10, y, 136);
         setTag(caption, tag);
-        number = m_bound.bind(place(new QLineEdit(g2), 134, y, 100, 22), numberField);
-        indexCaption = label(g2, indexName, QStringLiteral("Index: "), 240, y, 40);
-        index = m_bound.bind(place(new QLineEdit(g2), 282, y, 36, 22), indexField);
+        number = m_bound.bind(place(new QLineEdit(g2), 150, y, 96, 22), numberField);
+        indexCaption = label(g2, indexName, QStringLiteral("Index: "), 250, y, 40);
+        index = m_bound.bind(place(new QLineEdit(g2), 292, y, 34, 22), indexField);
         y += 26;
     };
     numberRow(Label1, "Label1", QStringLiteral("Zeichnungs- Nr.:"), 351, edZeichnNr, l.edZeichnNr, Label8, "Label8",
@@ -156,21 +156,21 @@ void TfrmOptionen::buildGeneralPage() {
               l.edIndexMQS);
     numberRow(Label11, "Label11", QStringLiteral("KST- Nr.:"), 353, edKSTNr, l.edKSTNr, Label12, "Label12", edIndexKST,
               l.edIndexKST);
-    Label7 = label(g2, "Label7", QStringLiteral("Kelb - Lagerplatz:"), 10, y, 120);
+    Label7 = label(g2, "Label7", QStringLiteral("Kelb - Lagerplatz:"), 10, y, 136);
     setTag(Label7, 273);
-    edKelblagerplatz = m_bound.bind(place(new QLineEdit(g2), 134, y, 184, 22), l.edKelblagerplatz);
+    edKelblagerplatz = m_bound.bind(place(new QLineEdit(g2), 150, y, 176, 22), l.edKelblagerplatz);
     y += 26;
-    Label6 = label(g2, "Label6", QStringLiteral("Stückzahl:"), 10, y, 120);
+    Label6 = label(g2, "Label6", QStringLiteral("Stückzahl:"), 10, y, 136);
     setTag(Label6, 272);
-    edStueckzahl = m_bound.bind(place(new QLineEdit(g2), 134, y, 70, 22), l.edStueckzahl);
+    edStueckzahl = m_bound.bind(place(new QLineEdit(g2), 150, y, 70, 22), l.edStueckzahl);
     y += 26;
-    Label21 = label(g2, "Label21", QStringLiteral("Mengeneinheit:"), 10, y, 120);
+    Label21 = label(g2, "Label21", QStringLiteral("Mengeneinheit:"), 10, y, 136);
     setTag(Label21, 278);
-    cmbEinheit = m_bound.bind(place(new QComboBox(g2), 134, y, 70, 22), l.cmbEinheit);
+    cmbEinheit = m_bound.bind(place(new QComboBox(g2), 150, y, 70, 22), l.cmbEinheit);
     y += 26;
-    Label2 = label(g2, "Label2", QStringLiteral("Lieferanten Feld:"), 10, y, 120);
+    Label2 = label(g2, "Label2", QStringLiteral("Lieferanten Feld:"), 10, y, 136);
     setTag(Label2, 274);
-    edLieferantenfeld = m_bound.bind(place(new QLineEdit(g2), 134, y, 184, 22), l.edLieferantenfeld);
+    edLieferantenfeld = m_bound.bind(place(new QLineEdit(g2), 150, y, 176, 22), l.edLieferantenfeld);
 
     // The six article texts on the right; all six captions share one tag.
     QLabel** languageLabels[] = {&Label13, &Label14, &Label15, &Label16, &Label17, &Label22};
@@ -180,7 +180,7 @@ void TfrmOptionen::buildGeneralPage() {
                                    &l.edSprache4, &l.edSprache5, &l.edSprache6};
     for (int i = 0; i < 6; ++i) {
         const int rowY = 22 + 26 * i;
-        *languageLabels[i] = label(g2, languageLabelNames[i], QStringLiteral("Sprache %1.:").arg(i + 1), 332, rowY, 74);
+        *languageLabels[i] = label(g2, languageLabelNames[i], QStringLiteral("Sprache %1.:").arg(i + 1), 336, rowY, 70);
         setTag(*languageLabels[i], 350);
         *languageEdits[i] = m_bound.bind(place(new QLineEdit(g2), 408, rowY, 226, 22), *languageFields[i]);
     }
