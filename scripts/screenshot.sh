@@ -7,7 +7,8 @@
 #                                           at 1366x768, German and English: the filled
 #                                           form beside its label as LibreOffice prints it
 #   docs/editor-general.png, editor-lists.png
-#                                           the article editor's two pages
+#                                           the article editor's two pages; the general page
+#                                           for the manuals: docs/manual/images/Artikeleinstellungen_D.png, _GB.png
 #   docs/dialog-*.png                       at 1366x768: the dialog when no program opens
 #                                           the label (German, English), the storage question
 # Usage: scripts/screenshot.sh [build folder] [output png]
@@ -125,3 +126,6 @@ capture dialogs-en 1366x768 docs/dialog-open-failed-en.png "$ZEICHWERK_DEMO_FILL
 install editor Deutsch
 capture editor 1024x1000 docs/editor-general.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
 capture editor 1024x1000 docs/editor-lists.png "$ZEICHWERK_DEMO_FILL;editor=1" window Optionen
+capture editor 1024x1000 docs/manual/images/Artikeleinstellungen_D.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
+install editor-en Englisch
+capture editor-en 1024x1000 docs/manual/images/Artikeleinstellungen_GB.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
