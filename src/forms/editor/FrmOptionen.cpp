@@ -323,7 +323,8 @@ void TfrmOptionen::reject() {
 }
 
 QLineEdit* TfrmOptionen::focusedMaskedEdit() const {
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    // This window's focus, which it keeps while a message box is active.
+    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
     return maskedField(edit) ? edit : nullptr;
 }
 
@@ -368,8 +369,9 @@ bool TfrmOptionen::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress: {
-        QLineEdit* masked = focusedMaskedEdit();
-        if (!masked || widget != masked)
+        // Sent to the edit that has the focus in this window (also while the window is not active).
+        auto* masked = qobject_cast<QLineEdit*>(widget);
+        if (!maskedField(masked))
             break;
         const int key = static_cast<QKeyEvent*>(event)->key();
         // An edited masked field: Escape takes the edit back; Tab leaves only when it is filled.
