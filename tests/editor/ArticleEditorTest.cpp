@@ -654,7 +654,7 @@ struct FolderChoice : Editor {
         f.dm->ArtikelnummerPflegePfad = QFileInfo(path).path() + QLatin1Char('/');
         f.dm->sAktArtikelliste = QFileInfo(path).fileName();
         f.dm->LeseArtikelINI();
-        const QStringList out = numbers();
+        QStringList out = numbers();
         f.dm->ArtikelnummerPflegePfad = folder;
         f.dm->sAktArtikelliste = name;
         f.dm->LeseArtikelINI();
