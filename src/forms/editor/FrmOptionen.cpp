@@ -127,28 +127,26 @@ void TfrmOptionen::buildGeneralPage() {
     setTag(GroupBox2, 267, HintDisplay::Shown);
     QWidget* g2 = GroupBox2;
     int y = 22;
-    Label3 = label(g2, "Label3", QStringLiteral("Materialnummer:"), 10, y, 136);
-    setTag(Label3, 268);
-    edMaterialnr = m_bound.bind(place(new QLineEdit(g2), 150, y, 100, 22), l.edMaterialnr);
-    y += 26;
-    Label4 = label(g2, "Label4", QStringLiteral("Benennung:"), 10, y, 136);
-    setTag(Label4, 270);
-    edBenennung = m_bound.bind(place(new QLineEdit(g2), 150, y, 176, 22), l.edBenennung);
-    y += 26;
-    lblEAN = label(g2, "lblEAN", QStringLiteral("EAN"), 10, y, 136);
-    setTag(lblEAN, 269);
-    edEAN = m_bound.bind(place(new QLineEdit(g2), 150, y, 110, 22), l.edEAN);
-    y += 26;
-    // A document number with its index on one line.
+    // One line of the left column: its caption, its input at x 150, the next line below.
+    auto row = [&](QLabel*& caption, const char* name, const QString& text, int tag, auto* input, auto& field,
+                   int width) {
+        caption = label(g2, name, text, 10, y, 136);
+        setTag(caption, tag);
+        auto* bound = m_bound.bind(place(input, 150, y, width, 22), field);
+        y += 26;
+        return bound;
+    };
+    edMaterialnr =
+        row(Label3, "Label3", QStringLiteral("Materialnummer:"), 268, new QLineEdit(g2), l.edMaterialnr, 100);
+    edBenennung = row(Label4, "Label4", QStringLiteral("Benennung:"), 270, new QLineEdit(g2), l.edBenennung, 176);
+    edEAN = row(lblEAN, "lblEAN", QStringLiteral("EAN"), 269, new QLineEdit(g2), l.edEAN, 110);
+    // A document number with its index beside it.
     auto numberRow = [&](QLabel*& caption, const char* name, const QString& text, int tag, QLineEdit*& number,
                          MaskEditField& numberField, QLabel*& indexCaption, const char* indexName, QLineEdit*& index,
                          EditField& indexField) {
-        caption = label(g2, name, text, 10, y, 136);
-        setTag(caption, tag);
-        number = m_bound.bind(place(new QLineEdit(g2), 150, y, 96, 22), numberField);
         indexCaption = label(g2, indexName, QStringLiteral("Index: "), 250, y, 40);
         index = m_bound.bind(place(new QLineEdit(g2), 292, y, 34, 22), indexField);
-        y += 26;
+        number = row(caption, name, text, tag, new QLineEdit(g2), numberField, 96);
     };
     numberRow(Label1, "Label1", QStringLiteral("Zeichnungs- Nr.:"), 351, edZeichnNr, l.edZeichnNr, Label8, "Label8",
               edIndexZNr, l.edIndexZNr);
@@ -156,21 +154,12 @@ void TfrmOptionen::buildGeneralPage() {
               l.edIndexMQS);
     numberRow(Label11, "Label11", QStringLiteral("KST- Nr.:"), 353, edKSTNr, l.edKSTNr, Label12, "Label12", edIndexKST,
               l.edIndexKST);
-    Label7 = label(g2, "Label7", QStringLiteral("Kelb - Lagerplatz:"), 10, y, 136);
-    setTag(Label7, 273);
-    edKelblagerplatz = m_bound.bind(place(new QLineEdit(g2), 150, y, 176, 22), l.edKelblagerplatz);
-    y += 26;
-    Label6 = label(g2, "Label6", QStringLiteral("Stückzahl:"), 10, y, 136);
-    setTag(Label6, 272);
-    edStueckzahl = m_bound.bind(place(new QLineEdit(g2), 150, y, 70, 22), l.edStueckzahl);
-    y += 26;
-    Label21 = label(g2, "Label21", QStringLiteral("Mengeneinheit:"), 10, y, 136);
-    setTag(Label21, 278);
-    cmbEinheit = m_bound.bind(place(new QComboBox(g2), 150, y, 70, 22), l.cmbEinheit);
-    y += 26;
-    Label2 = label(g2, "Label2", QStringLiteral("Lieferanten Feld:"), 10, y, 136);
-    setTag(Label2, 274);
-    edLieferantenfeld = m_bound.bind(place(new QLineEdit(g2), 150, y, 176, 22), l.edLieferantenfeld);
+    edKelblagerplatz =
+        row(Label7, "Label7", QStringLiteral("Kelb - Lagerplatz:"), 273, new QLineEdit(g2), l.edKelblagerplatz, 176);
+    edStueckzahl = row(Label6, "Label6", QStringLiteral("Stückzahl:"), 272, new QLineEdit(g2), l.edStueckzahl, 70);
+    cmbEinheit = row(Label21, "Label21", QStringLiteral("Mengeneinheit:"), 278, new QComboBox(g2), l.cmbEinheit, 70);
+    edLieferantenfeld =
+        row(Label2, "Label2", QStringLiteral("Lieferanten Feld:"), 274, new QLineEdit(g2), l.edLieferantenfeld, 176);
 
     // The six article texts on the right; all six captions share one tag.
     QLabel** languageLabels[] = {&Label13, &Label14, &Label15, &Label16, &Label17, &Label22};
