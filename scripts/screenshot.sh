@@ -123,9 +123,13 @@ capture dialogs-de 1366x768 docs/dialog-storage-question-de.png "$ZEICHWERK_DEMO
 install dialogs-en Englisch
 capture dialogs-en 1366x768 docs/dialog-open-failed-en.png "$ZEICHWERK_DEMO_FILL;print=1" screen
 
-install editor Deutsch
-capture editor 1024x1000 docs/editor-general.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
-capture editor 1024x1000 docs/editor-lists.png "$ZEICHWERK_DEMO_FILL;editor=1" window Optionen
-capture editor 1024x1000 docs/manual/images/Artikeleinstellungen_D.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
-install editor-en Englisch
-capture editor-en 1024x1000 docs/manual/images/Artikeleinstellungen_GB.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
+# The editor holds the article file while it is open, and killing the program
+# leaves it so: a fresh copy for each editor shot.
+install editor-1 Deutsch
+capture editor-1 1024x1000 docs/editor-general.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
+install editor-2 Deutsch
+capture editor-2 1024x1000 docs/editor-lists.png "$ZEICHWERK_DEMO_FILL;editor=1" window Optionen
+install editor-3 Deutsch
+capture editor-3 1024x1000 docs/manual/images/Artikeleinstellungen_D.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
+install editor-4 Englisch
+capture editor-4 1024x1000 docs/manual/images/Artikeleinstellungen_GB.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
