@@ -1,8 +1,8 @@
 #include "forms/main/FrmMain.h"
 
 #include "core/DataModule.h"
-#include "core/OpenFailure.h"
 #include "core/HttpGet.h"
+#include "core/OpenFailure.h"
 #include "core/Startup.h"
 #include "forms/editor/FrmOptionen.h"
 #include "forms/labels/FrmEinzelteil.h"
