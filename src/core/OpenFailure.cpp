@@ -28,7 +28,7 @@ bool offerWaysToOpen(const QString& path) {
                 return true;
             break;
         case CopyPath:
-            platform().copyToClipboard(QDir::toNativeSeparators(file.absoluteFilePath()));
+            platform().setClipboardText(QDir::toNativeSeparators(file.absoluteFilePath()));
             break;
         default: // Close, or the box closed otherwise
             return false;

@@ -43,7 +43,6 @@ public:
     // Lets the user choose a program for the file (a dialog with the caption
     // given) and starts it with the file; false when cancelled or not started.
     virtual bool openWith(const QString& path, const QString& caption) = 0;
-    virtual void copyToClipboard(const QString& text) = 0;
 
     // Modal dialogs. A caption of "" means the application's name.
     virtual MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,

@@ -109,12 +109,6 @@ bool QtPlatform::openWith(const QString&, const QString&) {
     return false;
 }
 
-void QtPlatform::copyToClipboard(const QString& text) {
-    // The clipboard needs the windowing system of a GUI application.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        QGuiApplication::clipboard()->setText(text);
-}
-
 MessageAnswer QtPlatform::showMessage(MessageIcon, MessageButtons buttons, const QString& caption,
                                       const QString& text) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));

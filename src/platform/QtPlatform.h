@@ -23,7 +23,6 @@ public:
 
     bool openDocument(const QString& path) override;
     bool openWith(const QString& path, const QString& caption) override;
-    void copyToClipboard(const QString& text) override;
 
     MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                               const QString& text) override;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 using namespace zw;
@@ -49,7 +51,7 @@ TEST(OpenFailure, TheUserOpensTheFolderChoosesAProgramOrCopiesThePath) {
         EXPECT_EQ(p->openedDocuments, r.folder ? QStringList{p.root() + QStringLiteral("home")} : QStringList());
         EXPECT_EQ(p->openedWith.size(), r.programs);
         EXPECT_EQ(p->openWithCaptions, QStringList(r.programs, msgText(msg::OeffnenMit)));
-        EXPECT_EQ(p->clipboard, r.copied ? QStringList{QDir::toNativeSeparators(document)} : QStringList());
+        EXPECT_EQ(p->clipboard, r.copied ? std::optional<QString>(QDir::toNativeSeparators(document)) : std::nullopt);
     }
 }
 

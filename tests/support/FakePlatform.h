@@ -40,7 +40,6 @@ public:
     QStringList openedWith;
     QStringList openWithCaptions;
     bool openWithResult = true;
-    QStringList clipboard; // every text copied, in order
 
     // Boxes with buttons of their own (showChoice), and the index answered,
     // taken from the front; when empty, -1 (closed without a button).
@@ -83,7 +82,6 @@ public:
     bool moveFileNoOverwrite(const QString& from, const QString& to) override;
     bool openDocument(const QString& path) override;
     bool openWith(const QString& path, const QString& caption) override;
-    void copyToClipboard(const QString& text) override { clipboard.append(text); }
     MessageAnswer showMessage(MessageIcon icon, MessageButtons buttons, const QString& caption,
                               const QString& text) override;
     int showChoice(MessageIcon icon, const QString& caption, const QString& text, const QStringList& buttons) override;
