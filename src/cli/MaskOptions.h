@@ -60,7 +60,7 @@ void fillMaskOptions(const CommandOptions& cmd, const std::vector<MaskOption<Log
 }
 
 // Every mask option of every label command ("label <kind>"), for the tests
-// that hold them all to the rule. A new label kind adds its options here.
+// that hold them all to the rule; a label kind states its own in labelKinds().
 struct LabelMaskOption {
     QString kind;
     MaskOptionSpec spec;
