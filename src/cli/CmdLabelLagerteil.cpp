@@ -57,10 +57,14 @@ QList<MaskOptionSpec> lagerteilMaskOptions() {
 int runLabelLagerteil(const QStringList& args, CliIo& io) {
     LabelCommand command(kUsage, io);
     QCommandLineParser& parser = command.parser;
-    QList<QCommandLineOption> options{valueOption("matnr", "M"),        valueOption("quantity", "Q"),
-                                      valueOption("unit", "U"),         valueOption("inspector", "P"),
-                                      valueOption("storage", "S"),      valueOption("date", "YYYY-MM-DD"),
-                                      valueOption("supplier-field", "F"), QCommandLineOption(QStringLiteral("inspected100")),
+    QList<QCommandLineOption> options{valueOption("matnr", "M"),
+                                      valueOption("quantity", "Q"),
+                                      valueOption("unit", "U"),
+                                      valueOption("inspector", "P"),
+                                      valueOption("storage", "S"),
+                                      valueOption("date", "YYYY-MM-DD"),
+                                      valueOption("supplier-field", "F"),
+                                      QCommandLineOption(QStringLiteral("inspected100")),
                                       QCommandLineOption(QStringLiteral("safety"))};
     for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
         options.append(o.option());

@@ -75,7 +75,8 @@ int LabelCommand::readDate(const QString& name, QDate& date) {
         return GoOn;
     date = QDate::fromString(parser.value(name), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
-        return cmd.badInput(QStringLiteral("--%1 is not a date of the form YYYY-MM-DD: %2").arg(name, parser.value(name)));
+        return cmd.badInput(
+            QStringLiteral("--%1 is not a date of the form YYYY-MM-DD: %2").arg(name, parser.value(name)));
     return GoOn;
 }
 
