@@ -55,11 +55,9 @@ int runLabelAuftragsteil(const QStringList& args, CliIo& io) {
         status != GoOn)
         return status;
 
-    command.create(label);
-    if (const int status = ContainerCommand::chooseArticle(command, label); status != GoOn)
+    if (const int status = ContainerCommand::fillArticleLabel(command, label, orderPartMaskOptions(), date);
+        status != GoOn)
         return status; // the form has said "not found"
-    fillMaskOptions(command.cmd, orderPartMaskOptions(), label);
-    ContainerCommand::fillArticleLabel(command, label, date);
     label.edKDPos.setText(command.parser.value(QStringLiteral("position")));
     return command.print(label);
 }

@@ -60,11 +60,9 @@ int runLabelLagerteil(const QStringList& args, CliIo& io) {
     const bool storageGiven = command.parser.isSet(QStringLiteral("storage"));
     command.installation().console.questionAnswer = storageGiven ? MessageAnswer::Yes : MessageAnswer::No;
 
-    command.create(label);
-    if (const int status = ContainerCommand::chooseArticle(command, label); status != GoOn)
+    if (const int status = ContainerCommand::fillArticleLabel(command, label, stockPartMaskOptions(), date);
+        status != GoOn)
         return status; // the form has said "not found"
-    fillMaskOptions(command.cmd, stockPartMaskOptions(), label);
-    ContainerCommand::fillArticleLabel(command, label, date);
     if (storageGiven)
         label.edLagerort.setText(command.parser.value(QStringLiteral("storage")));
     return command.print(label);

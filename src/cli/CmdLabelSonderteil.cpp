@@ -45,9 +45,10 @@ struct TextOption {
     EditField SpecialPartLabel::*field;
 };
 const TextOption kTextOptions[] = {
-    {"designation", &SpecialPartLabel::edBenennung},  {"po-number", &SpecialPartLabel::edBestellNr},
-    {"po-position", &SpecialPartLabel::edBestellPos}, {"position", &SpecialPartLabel::edKDPos},
-    {"quantity", &SpecialPartLabel::edStueck},        {"inspector", &SpecialPartLabel::edPruefer},
+    {"designation", &SpecialPartLabel::edBenennung},
+    {"po-number", &SpecialPartLabel::edBestellNr},
+    {"po-position", &SpecialPartLabel::edBestellPos},
+    {"position", &SpecialPartLabel::edKDPos},
 };
 
 } // namespace

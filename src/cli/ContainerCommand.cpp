@@ -33,12 +33,12 @@ QStringList ContainerCommand::articleRequired() {
     return required() << QStringLiteral("matnr") << QStringLiteral("week");
 }
 
-int ContainerCommand::chooseArticle(LabelCommand& command, ContainerLabel& label) {
+bool ContainerCommand::chooseArticle(LabelCommand& command, ContainerLabel& label) {
     label.cmbMatnr.userTyped(command.parser.value(QStringLiteral("matnr")));
-    return label.cmbMatnr.itemIndex() < 0 ? int(ExitCheckFailed) : GoOn;
+    return label.cmbMatnr.itemIndex() >= 0;
 }
 
-void ContainerCommand::fillArticleLabel(LabelCommand& command, ContainerLabel& label, const QDate& date) {
+void ContainerCommand::fillArticleFields(LabelCommand& command, ContainerLabel& label, const QDate& date) {
     fill(command,
          {label.edStueckzahl, label.cmbEinheit, label.edPruefer, label.edLieferantenfeld, label.edPruefdatum_DTP,
           label.cb100Pruefung},

@@ -32,10 +32,24 @@ struct ContainerCommand {
     // label made from an article.
     static QList<QCommandLineOption> articleOptions();
     static QStringList articleRequired();
-    // Types --matnr into the material-number box as the user would. GoOn, or
-    // ExitCheckFailed when the form has said that no article has that number.
-    static int chooseArticle(LabelCommand& command, ContainerLabel& label);
-    static void fillArticleLabel(LabelCommand& command, ContainerLabel& label, const QDate& date);
+    // Makes the form (LabelCommand::create), types --matnr into the
+    // material-number box as the user would, then sets the mask options and
+    // the shared fields. GoOn, or ExitCheckFailed when the form has said that
+    // no article has that number.
+    template <class Logic>
+    static int fillArticleLabel(LabelCommand& command, Logic& label, const std::vector<MaskOption<Logic>>& masks,
+                                const QDate& date) {
+        command.create(label);
+        if (!chooseArticle(command, label))
+            return ExitCheckFailed;
+        fillMaskOptions(command.cmd, masks, label);
+        fillArticleFields(command, label, date);
+        return GoOn;
+    }
+
+private:
+    static bool chooseArticle(LabelCommand& command, ContainerLabel& label);
+    static void fillArticleFields(LabelCommand& command, ContainerLabel& label, const QDate& date);
 };
 
 } // namespace zw::cli
