@@ -2,19 +2,45 @@
 
 // Drives a label form as a user does, and checks what all label forms share.
 
+#include "forms/labels/LabelPictureForm.h"
+#include "labeldoc/RTFGebindeObjekt.h"
 #include "labels/LabelLayout.h"
+
+#include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 
+#include <functional>
 #include <initializer_list>
+#include <memory>
 
 namespace zw::test {
+
+// A form of class F, shown and active, on a label installation that `prepare`
+// fills before the form is made.
+template <class F> struct ShownForm {
+    LabelInstallation inst;
+    std::unique_ptr<F> form;
+
+    explicit ShownForm(const std::function<void(LabelInstallation&)>& prepare) {
+        prepare(inst);
+        form = std::make_unique<F>();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    F* operator->() { return form.get(); }
+    QStringList messages() { return inst.fake().messageTexts(); }
+};
 
 // Types `text` into an edit or an editable combo box: over the whole text of a
 // plain edit, from the first position of a masked one.
@@ -65,6 +91,28 @@ inline void expectInputsWhereTheirValuesPrint(const QWidget* form, const QString
         if (w->isVisibleTo(form) && !printed.contains(w->objectName()) && w != picture && !also.contains(w)) {
             EXPECT_FALSE(frame.intersects(w->geometry())) << w->objectName().toStdString() << " is not printed";
         }
+    }
+}
+
+// Prints a filled form with "1x", then with "4x": each time the document
+// "<kind>_<n>fach.rtf" opens without a message, and holds every value and
+// `pictures` pictures on each of its labels and no placeholder.
+inline void expectPrintsOneAndFourUp(TLabelPictureForm* form, LabelInstallation& inst, const QString& kind,
+                                     const QStringList& values, int pictures) {
+    for (const int copies : {1, 4}) {
+        SCOPED_TRACE(copies);
+        if (copies == 4)
+            QTest::mouseClick(form->cb4fach, Qt::LeftButton);
+        inst.fake().openedDocuments.clear();
+        QTest::mouseClick(form->btnDruck, Qt::LeftButton);
+        EXPECT_TRUE(inst.fake().messages.isEmpty()) << inst.fake().messageTexts().join('|').toStdString();
+        const QString document = inst.home() + QStringLiteral("%1_%2fach.rtf").arg(kind).arg(copies);
+        ASSERT_EQ(inst.fake().openedDocuments, QStringList{document});
+        const QByteArray rtf = readFile(document);
+        for (const QString& value : values)
+            EXPECT_GE(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1()), copies) << value.toStdString();
+        EXPECT_EQ(rtf.count("{\\pict"), pictures * copies);
+        EXPECT_FALSE(rtf.contains('@')) << "every placeholder is filled";
     }
 }
 

@@ -27,23 +27,14 @@ namespace {
 using test::LabelInstallation;
 using test::makeArticle;
 
-struct Form {
-    LabelInstallation inst;
-    std::unique_ptr<TfrmGebindeAuftragsteil> form;
-
-    Form() {
-        inst.addArticles(
-            {makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"), QStringLiteral("4012345001129")),
-             makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
-                         QStringLiteral("4012345020441"))});
-        form = std::make_unique<TfrmGebindeAuftragsteil>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    TfrmGebindeAuftragsteil* operator->() { return form.get(); }
-    QStringList messages() { return inst.fake().messageTexts(); }
+struct Form : test::ShownForm<TfrmGebindeAuftragsteil> {
+    Form()
+        : ShownForm([](LabelInstallation& inst) {
+              inst.addArticles({makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"),
+                                            QStringLiteral("4012345001129")),
+                                makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
+                                            QStringLiteral("4012345020441"))});
+          }) {}
 
     // Everything a valid label needs.
     void fillValid() {
@@ -106,7 +97,7 @@ TEST(OrderPartForm, PrintsOneAndFourUpWithEveryValueAndKeepsTheUnitAfterNeu) {
     f.fillValid();
     test::typeInto(f->cmbEinheit, QStringLiteral("m"));
     QTest::mouseClick(f->cbSicherheitsbauteil, Qt::LeftButton);
-    EXPECT_TRUE(f->ImSicher->isVisibleTo(f.form.get()));
+    EXPECT_TRUE(f->ImSicher->isVisibleTo(f.form.get())) << "row, EAN and safety symbol are printed";
     const QStringList values = {QStringLiteral("Flansch DN50"),
                                 QStringLiteral("PN16 1.4571"),
                                 QStringLiteral("11-05-044-010"),
@@ -120,20 +111,7 @@ TEST(OrderPartForm, PrintsOneAndFourUpWithEveryValueAndKeepsTheUnitAfterNeu) {
                                 QStringLiteral("03.02.2020"),
                                 QStringLiteral("M. Weber"),
                                 QStringLiteral("Los 7")};
-    for (const int copies : {1, 4}) {
-        SCOPED_TRACE(copies);
-        if (copies == 4)
-            QTest::mouseClick(f->cb4fach, Qt::LeftButton);
-        QTest::mouseClick(f->btnDruck, Qt::LeftButton);
-        EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
-        const QString document = f.inst.home() + QStringLiteral("Auftragsteil_%1fach.rtf").arg(copies);
-        ASSERT_EQ(f.inst.fake().openedDocuments.value(copies == 1 ? 0 : 1), document);
-        const QByteArray rtf = test::readFile(document);
-        for (const QString& value : values)
-            EXPECT_GE(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1()), copies) << value.toStdString();
-        EXPECT_EQ(rtf.count("{\\pict"), 3 * copies) << "row, EAN and safety symbol on every label";
-        EXPECT_FALSE(rtf.contains('@')) << "every placeholder is filled";
-    }
+    test::expectPrintsOneAndFourUp(f.form.get(), f.inst, QStringLiteral("Auftragsteil"), values, 3);
 
     QTest::mouseClick(f->btnNeu, Qt::LeftButton);
     EXPECT_EQ(f->cmbEinheit->currentText(), QStringLiteral("m"));

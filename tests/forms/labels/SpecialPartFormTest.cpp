@@ -28,21 +28,13 @@ namespace {
 
 using test::LabelInstallation;
 
-struct Form {
-    LabelInstallation inst;
-    std::unique_ptr<TfrmGebindeSonderteil> form;
-
-    Form() {
-        inst.dataModule->slGeraetetyp = {QStringLiteral("Kreiselpumpe KP 50"), QStringLiteral("Heizkessel HK 80")};
-        inst.dataModule->slLagerplatz = {QStringLiteral("Hochregal A"), QStringLiteral("Außenlager C")};
-        form = std::make_unique<TfrmGebindeSonderteil>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    TfrmGebindeSonderteil* operator->() { return form.get(); }
-    QStringList messages() { return inst.fake().messageTexts(); }
+struct Form : test::ShownForm<TfrmGebindeSonderteil> {
+    Form()
+        : ShownForm([](LabelInstallation& inst) {
+              inst.dataModule->slGeraetetyp = {QStringLiteral("Kreiselpumpe KP 50"),
+                                               QStringLiteral("Heizkessel HK 80")};
+              inst.dataModule->slLagerplatz = {QStringLiteral("Hochregal A"), QStringLiteral("Außenlager C")};
+          }) {}
 
     void fillValid() {
         test::typeInto(form->edBenennung, QStringLiteral("Sonderflansch mit Gewindebohrungen"));
@@ -121,19 +113,7 @@ TEST(SpecialPartForm, PrintsOneAndFourUpWithEveryValueThenNeuOffersTheListsAgain
                                 QStringLiteral("03.02.2020"),
                                 QStringLiteral("M. Weber"),
                                 QStringLiteral("Los 7")};
-    for (const int copies : {1, 4}) {
-        SCOPED_TRACE(copies);
-        if (copies == 4)
-            QTest::mouseClick(f->cb4fach, Qt::LeftButton);
-        QTest::mouseClick(f->btnDruck, Qt::LeftButton);
-        EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
-        const QString document = f.inst.home() + QStringLiteral("Sonderteil_%1fach.rtf").arg(copies);
-        ASSERT_EQ(f.inst.fake().openedDocuments.value(copies == 1 ? 0 : 1), document);
-        const QByteArray rtf = test::readFile(document);
-        for (const QString& value : values)
-            EXPECT_GE(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1()), copies) << value.toStdString();
-        EXPECT_FALSE(rtf.contains('@')) << "every placeholder is filled";
-    }
+    test::expectPrintsOneAndFourUp(f.form.get(), f.inst, QStringLiteral("Sonderteil"), values, 0);
 
     QTest::mouseClick(f->btnNeu, Qt::LeftButton);
     EXPECT_EQ(f->edGeraetetyp->currentText(), QString());

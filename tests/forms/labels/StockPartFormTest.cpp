@@ -31,24 +31,15 @@ using test::LabelInstallation;
 using test::makeArticle;
 
 // The stock-part form, shown and active, on an installation with three articles.
-struct Form {
-    LabelInstallation inst;
-    std::unique_ptr<TfrmGebindeLagerteil> form;
-
-    Form() {
-        inst.addArticles(
-            {makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"), QStringLiteral("4012345001129")),
-             makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
-                         QStringLiteral("4012345020441")),
-             makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
-        form = std::make_unique<TfrmGebindeLagerteil>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    TfrmGebindeLagerteil* operator->() { return form.get(); }
-    QStringList messages() { return inst.fake().messageTexts(); }
+struct Form : test::ShownForm<TfrmGebindeLagerteil> {
+    Form()
+        : ShownForm([](LabelInstallation& inst) {
+              inst.addArticles({makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"),
+                                            QStringLiteral("4012345001129")),
+                                makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
+                                            QStringLiteral("4012345020441")),
+                                makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
+          }) {}
 
     void type(QWidget* w, const QString& text) { test::typeInto(w, text); }
     // The user picks the item from the drop-down list.
