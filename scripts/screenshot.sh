@@ -133,3 +133,41 @@ install editor-3 Deutsch
 capture editor-3 1024x1000 docs/manual/images/Artikeleinstellungen_D.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
 install editor-4 Englisch
 capture editor-4 1024x1000 docs/manual/images/Artikeleinstellungen_GB.png "$ZEICHWERK_DEMO_FILL;editor=0;record=4" window Optionen
+
+# The order-related and special-part tabs, filled, at 1366x768 beside the label
+# the command line makes of the same input, German and English:
+#   docs/order-related-de.png, order-related-en.png, special-part-de.png, special-part-en.png
+ORDER_FILL="tab=auftragsteil;matnr=$MATNR;week=$WEEK;order=4500123456;position=20;inspector=$INSPECTOR;supplierfield=$SUPPLIER_FIELD"
+SPECIAL_FILL="tab=sonderteil;designation=Sonderflansch DN80 PN16, gebohrt nach Zeichnung;ponumber=4711;poposition=10;order=4500123456;position=3;quantity=5;unit=Stk;devicetype=Kreiselpumpe KP 50;storage=Hochregal A;inspector=$INSPECTOR;supplierfield=$SUPPLIER_FIELD;inspected100=1"
+# label_png NAME PNG KIND ARGS...: the label of KIND made by the command line on
+# installation NAME, rendered by LibreOffice at 150 dpi.
+label_png() {
+    NAME="$1"
+    PNG="$2"
+    shift 2
+    DOC="$("$WORK/$NAME/program/zeichwerk-cli" label "$@" --program-folder "$WORK/$NAME/program" \
+        --home "$WORK/$NAME/labels" --inspector "$INSPECTOR" --supplier-field "$SUPPLIER_FIELD")"
+    soffice "-env:UserInstallation=file://$WORK/$NAME/office" --headless --convert-to pdf \
+        --outdir "$WORK/$NAME/labels" "$DOC" >/dev/null 2>&1
+    pdftoppm -r 150 -png -singlefile "${DOC%.rtf}.pdf" "${PNG%.png}"
+}
+for LANGUAGE in Deutsch:de Englisch:en; do
+    L="${LANGUAGE#*:}"
+    install "order-$L" "${LANGUAGE%%:*}"
+    capture "order-$L" 1366x768 "$WORK/order-form.png" "$ORDER_FILL"
+    label_png "order-$L" "$WORK/order-label.png" auftragsteil --matnr "$MATNR" --week "$WEEK" --quantity 2 \
+        --unit Stk --order 4500123456 --position 20
+    convert "$WORK/order-form.png" \( "$WORK/order-label.png" -bordercolor white -border 16 \) -background white \
+        -gravity center +append "docs/order-related-$L.png"
+    echo "wrote docs/order-related-$L.png"
+
+    install "special-$L" "${LANGUAGE%%:*}"
+    capture "special-$L" 1366x768 "$WORK/special-form.png" "$SPECIAL_FILL"
+    label_png "special-$L" "$WORK/special-label.png" sonderteil \
+        --designation "Sonderflansch DN80 PN16, gebohrt nach Zeichnung" --po-number 4711 --po-position 10 \
+        --order 4500123456 --position 3 --quantity 5 --unit Stk --device-type "Kreiselpumpe KP 50" \
+        --storage "Hochregal A" --inspected100
+    convert "$WORK/special-form.png" \( "$WORK/special-label.png" -bordercolor white -border 16 \) -background white \
+        -gravity center +append "docs/special-part-$L.png"
+    echo "wrote docs/special-part-$L.png"
+done

@@ -15,16 +15,21 @@
 
 namespace zw {
 
-void applyDemoFill(TfrmMain& window) {
-    const QString fill = qEnvironmentVariable("ZEICHWERK_DEMO_FILL");
-    if (fill.isEmpty() || !window.frmGebindeLagerteil)
-        return;
+QHash<QString, QString> demoFillValues() {
     QHash<QString, QString> values;
-    for (const QString& pair : fill.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& pair :
+         qEnvironmentVariable("ZEICHWERK_DEMO_FILL").split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         if (eq > 0)
             values.insert(trimControl(pair.left(eq)), pair.mid(eq + 1));
     }
+    return values;
+}
+
+void applyDemoFill(TfrmMain& window) {
+    const QHash<QString, QString> values = demoFillValues();
+    if (values.isEmpty() || !window.frmGebindeLagerteil)
+        return;
     StockPartLabel& l = window.frmGebindeLagerteil->logic;
     runHandler([&] {
         if (values.contains(QStringLiteral("matnr")))

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
+
 namespace zw {
 
 class TfrmMain;
@@ -12,5 +15,13 @@ class TfrmMain;
 // "record=<n>" browsing to the n-th article first.
 // Without the variable nothing happens.
 void applyDemoFill(TfrmMain& window);
+// The pairs of ZEICHWERK_DEMO_FILL.
+QHash<QString, QString> demoFillValues();
+// With "tab=auftragsteil" or "tab=sonderteil" that tab is shown and its form
+// filled: order, position, matnr, week, inspector, supplierfield on the
+// order-related form; designation, ponumber, poposition, order, position,
+// quantity, unit, devicetype, storage, inspector, supplierfield, inspected100
+// on the special-part form.
+void applyDemoTabFill(TfrmMain& window);
 
 } // namespace zw

@@ -1,4 +1,4 @@
-#include "cli/LabelCommand.h"
+#include "cli/ContainerCommand.h"
 
 #include "labels/StockPartLabel.h"
 
@@ -41,70 +41,30 @@ const std::vector<MaskOption<StockPartLabel>>& stockPartMaskOptions() {
     return options;
 }
 
-QCommandLineOption valueOption(const char* name, const char* valueName) {
-    return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
-}
-
 } // namespace
 
 QList<MaskOptionSpec> lagerteilMaskOptions() {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
-        out.append(o.spec);
-    return out;
+    return maskOptionSpecs(stockPartMaskOptions());
 }
 
 int runLabelLagerteil(const QStringList& args, CliIo& io) {
     LabelCommand command(kUsage, io);
-    QCommandLineParser& parser = command.parser;
-    QList<QCommandLineOption> options{valueOption("matnr", "M"),
-                                      valueOption("quantity", "Q"),
-                                      valueOption("unit", "U"),
-                                      valueOption("inspector", "P"),
-                                      valueOption("storage", "S"),
-                                      valueOption("date", "YYYY-MM-DD"),
-                                      valueOption("supplier-field", "F"),
-                                      QCommandLineOption(QStringLiteral("inspected100")),
-                                      QCommandLineOption(QStringLiteral("safety"))};
-    for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
-        options.append(o.option());
-    if (const int status = command.parse(args, options,
-                                         {QStringLiteral("matnr"), QStringLiteral("week"), QStringLiteral("quantity"),
-                                          QStringLiteral("unit"), QStringLiteral("inspector")});
-        status != GoOn)
-        return status;
     StockPartLabel label;
-    if (const int status = checkMaskOptions(command.cmd, stockPartMaskOptions(), label); status != GoOn)
-        return status;
-    if (const int status = command.setUp(); status != GoOn)
-        return status;
     QDate date;
-    if (const int status = command.readDate(QStringLiteral("date"), date); status != GoOn)
+    if (const int status = command.prepare(args, ContainerCommand::articleOptions() << labelValueOption("storage", "S"),
+                                           ContainerCommand::articleRequired(), stockPartMaskOptions(), label, date);
+        status != GoOn)
         return status;
     // The form's question about an empty storage place: a storage place given
     // empty on the command line means "yes, without one".
-    const bool storageGiven = parser.isSet(QStringLiteral("storage"));
+    const bool storageGiven = command.parser.isSet(QStringLiteral("storage"));
     command.installation().console.questionAnswer = storageGiven ? MessageAnswer::Yes : MessageAnswer::No;
 
-    command.create(label);
-    label.cmbMatnr.userTyped(parser.value(QStringLiteral("matnr")));
-    if (label.cmbMatnr.itemIndex() < 0)
-        return ExitCheckFailed; // the form has said "not found"
-    fillMaskOptions(command.cmd, stockPartMaskOptions(), label);
-    label.edStueckzahl.setText(parser.value(QStringLiteral("quantity")));
-    label.cmbEinheit.userTyped(parser.value(QStringLiteral("unit")));
-    label.edPruefer.setText(parser.value(QStringLiteral("inspector")));
+    if (const int status = ContainerCommand::fillArticleLabel(command, label, stockPartMaskOptions(), date);
+        status != GoOn)
+        return status; // the form has said "not found"
     if (storageGiven)
-        label.edLagerort.setText(parser.value(QStringLiteral("storage")));
-    if (parser.isSet(QStringLiteral("supplier-field")))
-        label.edLieferantenfeld.setText(parser.value(QStringLiteral("supplier-field")));
-    label.edPruefdatum_DTP.setDate(date);
-    if (command.copies() == QLatin1String("4"))
-        label.cb4fach.setChecked(true);
-    if (parser.isSet(QStringLiteral("inspected100")))
-        label.cb100Pruefung.setChecked(true);
-    if (parser.isSet(QStringLiteral("safety")))
-        label.cbSicherheitsbauteil.setChecked(true);
+        label.edLagerort.setText(command.parser.value(QStringLiteral("storage")));
     return command.print(label);
 }
 

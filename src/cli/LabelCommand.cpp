@@ -6,17 +6,15 @@
 
 namespace zw::cli {
 
-namespace {
-
-QCommandLineOption valueOption(const char* name, const char* valueName) {
+QCommandLineOption labelValueOption(const char* name, const char* valueName) {
     return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
 }
-
-} // namespace
 
 const QList<LabelKind>& labelKinds() {
     static const QList<LabelKind> kinds = {
         {"lagerteil", runLabelLagerteil, lagerteilMaskOptions},
+        {"auftragsteil", runLabelAuftragsteil, auftragsteilMaskOptions},
+        {"sonderteil", runLabelSonderteil, sonderteilMaskOptions},
     };
     return kinds;
 }
@@ -49,8 +47,8 @@ LabelCommand::LabelCommand(const char* usage, CliIo& io) : cmd("label", usage, i
 
 int LabelCommand::parse(const QStringList& args, const QList<QCommandLineOption>& own, const QStringList& required,
                         const QStringList& copies) {
-    QList<QCommandLineOption> options{valueOption("program-folder", "DIR"), valueOption("home", "DIR"),
-                                      valueOption("copies", "N")};
+    QList<QCommandLineOption> options{labelValueOption("program-folder", "DIR"), labelValueOption("home", "DIR"),
+                                      labelValueOption("copies", "N")};
     options += own;
     if (const int status = cmd.parse(options, args); status != GoOn)
         return status;
@@ -104,6 +102,8 @@ void LabelCommand::create(LabelLogic& label) {
         field->setText(numbers.sap);
     if (MaskEditField* field = label.shortSupplierNumberField())
         field->setText(numbers.kurz);
+    if (copies() == QLatin1String("4"))
+        label.cb4fach.setChecked(true);
 }
 
 int LabelCommand::print(LabelLogic& label) {

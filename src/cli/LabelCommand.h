@@ -28,6 +28,20 @@ const QList<LabelKind>& labelKinds();
 
 int runLabelLagerteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> lagerteilMaskOptions();
+int runLabelAuftragsteil(const QStringList& args, CliIo& io);
+QList<MaskOptionSpec> auftragsteilMaskOptions();
+int runLabelSonderteil(const QStringList& args, CliIo& io);
+QList<MaskOptionSpec> sonderteilMaskOptions();
+
+// An option with a value, as the label commands declare theirs.
+QCommandLineOption labelValueOption(const char* name, const char* valueName);
+// The mask specs of a kind's mask options, for labelKinds().
+template <class Logic> QList<MaskOptionSpec> maskOptionSpecs(const std::vector<MaskOption<Logic>>& options) {
+    QList<MaskOptionSpec> out;
+    for (const MaskOption<Logic>& o : options)
+        out.append(o.spec);
+    return out;
+}
 
 // What every label kind shares: --program-folder, --home and --copies; the
 // start-up the main window runs before a form shows; the supplier numbers the
@@ -50,13 +64,34 @@ public:
     // it after setUp) when absent. Returns GoOn or the exit status.
     int readDate(const QString& name, QDate& date);
 
+    // What every kind does before its form is made: parses the shared options,
+    // --date and the kind's own with its mask options, refuses a mask value
+    // `label`'s field does not hold, sets the installation up (with the
+    // articles where `articles`) and reads --date into `date`. Returns GoOn or
+    // the exit status.
+    template <class Logic>
+    int prepare(const QStringList& args, QList<QCommandLineOption> own, const QStringList& required,
+                const std::vector<MaskOption<Logic>>& masks, const Logic& label, QDate& date, bool articles = true) {
+        own.append(labelValueOption("date", "YYYY-MM-DD"));
+        for (const MaskOption<Logic>& o : masks)
+            own.append(o.option());
+        if (const int status = parse(args, own, required); status != GoOn)
+            return status;
+        if (const int status = checkMaskOptions(cmd, masks, label); status != GoOn)
+            return status;
+        if (const int status = setUp(articles); status != GoOn)
+            return status;
+        return readDate(QStringLiteral("date"), date);
+    }
+
     // Resolves the folders and sets the installation up as the program starts:
     // settings and language, and the articles when the kind needs them.
     // Returns GoOn or the exit status.
     int setUp(bool articles = true);
     Installation& installation() { return *m_installation; }
 
-    // FormCreate, then the supplier numbers as the main window hands them over.
+    // FormCreate, then the supplier numbers as the main window hands them
+    // over; "4x" ticked for --copies 4.
     void create(LabelLogic& label);
     // "Drucken": status 0 with the document's path on the output, or 1 when a
     // check failed (its message is already on the error stream).

@@ -94,11 +94,9 @@ void ContainerLabel::addArticleValues() {
 }
 
 void ContainerLabel::addClosingValues(int first) {
-    const QString values[] = {
-        inspectionValue(cb100Pruefung), dateValue(edPruefdatum_DTP.date()), edPruefer.text(), edLieferantenfeld.text(),
-        cbSicherheitsbauteil.checked() ? pictureFileValue(QStringLiteral("KreisS.bmp")) : QString()};
-    for (const QString& value : values)
-        builder().AddEinWert(QStringLiteral("%1").arg(first++, 2, 10, QLatin1Char('0')), value);
+    addValuesFrom(first, {inspectionValue(cb100Pruefung), dateValue(edPruefdatum_DTP.date()), edPruefer.text(),
+                          edLieferantenfeld.text(),
+                          cbSicherheitsbauteil.checked() ? pictureFileValue(QStringLiteral("KreisS.bmp")) : QString()});
 }
 
 int ContainerLabel::GibEinheitIndex(const QString& Einheit) const {

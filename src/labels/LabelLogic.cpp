@@ -164,6 +164,11 @@ QString LabelLogic::inspectionValue(const CheckField& box) {
     return box.checked() ? QStringLiteral("100%") : QStringLiteral("    ");
 }
 
+void LabelLogic::addValuesFrom(int first, std::initializer_list<QString> values) {
+    for (const QString& value : values)
+        GebindeObjekt->AddEinWert(QStringLiteral("%1").arg(first++, 2, 10, QLatin1Char('0')), value);
+}
+
 void LabelLogic::showWhileTicked(PictureField& picture, const CheckField& box) {
     picture.setVisible(builder().Ermittle_Haken_bei_Checkbox(box.checked()));
 }

@@ -83,6 +83,8 @@ protected:
     static QString dateValue(const QDate& d); // dd.mm.yyyy
     // "100%" while the box is ticked, else four blanks.
     static QString inspectionValue(const CheckField& box);
+    // Adds `values` to the builder as the placeholders `first`, `first` + 1, …
+    void addValuesFrom(int first, std::initializer_list<QString> values);
 
     // A symbol picture that is visible exactly while its box is ticked.
     void showWhileTicked(PictureField& picture, const CheckField& box);

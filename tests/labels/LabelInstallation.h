@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TextFile.h"
 #include "core/Artikel.h"
 #include "core/DataModule.h"
 #include "core/ProgramScope.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 
 namespace zw::test {
 
@@ -42,15 +44,38 @@ inline void installResource(const QString& name, const QString& folder) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZW_RESOURCES_DIR "/") + name, target)) << name.toStdString();
 }
 
-// A temporary installation: fake platform, program folder with the stock-part
+// A template whose lines show each placeholder's value on its own line
+// ("V01=@01"), written in place of the program folder's `file`.
+inline void installValueTemplate(const QString& programFolder, const QString& file, int placeholders) {
+    QStringList lines{QStringLiteral("{\\rtf1\\ansi")};
+    for (int n = 1; n <= placeholders; ++n)
+        lines << QStringLiteral("V%1=@%1").arg(n, 2, 10, QLatin1Char('0'));
+    lines << QStringLiteral("}");
+    writeTextFile(programFolder + file, lines, TextEncoding::Windows1252, false);
+}
+
+// Placeholder number -> value as written into a document of a value template.
+inline QHash<QString, QString> documentValues(const QString& document) {
+    TextDocument doc;
+    EXPECT_TRUE(readTextFile(document, doc));
+    QHash<QString, QString> out;
+    for (const QString& line : doc.lines)
+        if (line.startsWith(QLatin1Char('V')) && line.size() >= 4 && line.at(3) == QLatin1Char('='))
+            out.insert(line.mid(1, 2), line.mid(4));
+    return out;
+}
+
+// A temporary installation: fake platform, program folder with the container
 // templates, symbol, language files and a Barcode.ini, a home folder that is
 // also the article folder, and a data module installed as DataModule1. The
 // catalogue is the installation's own.
 class LabelInstallation {
 public:
     LabelInstallation() {
-        for (const char* name : {"VorlageLagerteil_1fach.rtf", "VorlageLagerteil_4fach.rtf", "KreisS.bmp",
-                                 "SpracheD.txt", "SpracheGB.txt"})
+        for (const char* name :
+             {"VorlageLagerteil_1fach.rtf", "VorlageLagerteil_4fach.rtf", "VorlageAuftragsteil_1fach.rtf",
+              "VorlageAuftragsteil_4fach.rtf", "VorlageSonderteil_1fach.rtf", "VorlageSonderteil_4fach.rtf",
+              "KreisS.bmp", "SpracheD.txt", "SpracheGB.txt"})
             installResource(QLatin1String(name), program());
         writeProgramSettings("[Einstellungen]\r\nSAPLieferantennummer=12345\r\nLieferantennummerKurz=42\r\n");
         dataModule = &globals.createDataModule();

@@ -3,6 +3,8 @@
 
 #include "labels/LabelLayout.h"
 #include "base/AppError.h"
+#include "labels/OrderPartLabel.h"
+#include "labels/SpecialPartLabel.h"
 #include "labels/StockPartLabel.h"
 
 #include <gtest/gtest.h>
@@ -117,19 +119,46 @@ TEST(LabelLayout, CentresTheLabelsOfASheet) {
     EXPECT_EQ(l.origin(sheet, 1, 2), QPointF(152, 134));
 }
 
-// The widest value each field of the stock-part label allows is what its
-// form lets the user type: the description and the form must not disagree.
-TEST(LabelLayout, StockPartValuesAreAsLongAsTheFormAllows) {
-    const LabelLayout& l = labelLayout(QStringLiteral("Lagerteil"));
-    const StockPartLabel form;
-    auto maxLength = [&](int placeholder) {
-        const LayoutSpot s = l.spotOfPlaceholder(placeholder);
-        return s.paragraph ? s.paragraph->maxLength : -1;
+// The widest value each field of a container label allows is what its form
+// lets the user type: the description and the form must not disagree.
+TEST(LabelLayout, ContainerValuesAreAsLongAsTheFormAllows) {
+    const StockPartLabel stock;
+    const OrderPartLabel order;
+    const SpecialPartLabel special;
+    struct Row {
+        const char* kind;
+        int placeholder;
+        int formLimit;
+        int before = 0; // characters of the field printed by an earlier placeholder
+    } rows[] = {
+        {"Lagerteil", 2, stock.edBenennung.maxLength, 13},
+        {"Lagerteil", 12, stock.edLagerort.maxLength},
+        {"Lagerteil", 15, stock.edPruefer.maxLength},
+        {"Lagerteil", 16, stock.edLieferantenfeld.maxLength},
+        {"Auftragsteil", 2, order.edBenennung.maxLength, 13},
+        {"Auftragsteil", 12, order.edKDAuftrag.maxLength},
+        {"Auftragsteil", 13, order.edKDPos.maxLength},
+        {"Auftragsteil", 16, order.edPruefer.maxLength},
+        {"Auftragsteil", 17, order.edLieferantenfeld.maxLength},
+        // Longer than 30, the designation is cut after its 25th character.
+        {"Sonderteil", 2, special.edBenennung.maxLength, 25},
+        {"Sonderteil", 3, special.edBestellNr.maxLength},
+        {"Sonderteil", 4, special.edBestellPos.maxLength},
+        {"Sonderteil", 5, special.edKDAuftrag.maxLength},
+        {"Sonderteil", 6, special.edKDPos.maxLength},
+        {"Sonderteil", 9, special.edGeraetetyp.maxLength},
+        {"Sonderteil", 10, special.edLagerort.maxLength},
+        {"Sonderteil", 13, special.edPruefer.maxLength},
+        {"Sonderteil", 14, special.edLieferantenfeld.maxLength},
     };
-    EXPECT_EQ(maxLength(1) + maxLength(2), form.edBenennung.maxLength);
-    EXPECT_EQ(maxLength(12), form.edLagerort.maxLength);
-    EXPECT_EQ(maxLength(15), form.edPruefer.maxLength);
-    EXPECT_EQ(maxLength(16), form.edLieferantenfeld.maxLength);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(QStringLiteral("%1 @%2").arg(QLatin1String(r.kind)).arg(r.placeholder).toStdString());
+        const LayoutSpot spot = labelLayout(QLatin1String(r.kind)).spotOfPlaceholder(r.placeholder);
+        ASSERT_NE(spot.paragraph, nullptr);
+        // A value given by its widest sample allows as many characters.
+        const int room = spot.paragraph->maxLength > 0 ? spot.paragraph->maxLength : int(spot.paragraph->widest.size());
+        EXPECT_EQ(r.before + room, r.formLimit);
+    }
 }
 
 } // namespace

@@ -1,15 +1,22 @@
 #pragma once
 
-#include "forms/labels/PlaceholderForm.h"
+#include "forms/labels/ContainerForm.h"
+#include "labels/OrderPartLabel.h"
 
 namespace zw {
 
-// Not made yet: hosted by the main window like the finished label forms.
-class TfrmGebindeAuftragsteil : public PlaceholderForm {
+// The container label of an order-related part: the stock-part form's
+// controls with the customer order and its position where the stock part has
+// its storage place; the decisions are OrderPartLabel's.
+class TfrmGebindeAuftragsteil : public TLabelFormOf<OrderPartLabel, TContainerLabelForm> {
     Q_OBJECT
 public:
-    explicit TfrmGebindeAuftragsteil(QWidget* parent = nullptr)
-        : PlaceholderForm({.materialNumber = true, .shortSupplierNumber = true}, parent) {}
+    // Builds and binds the controls, translates them and runs FormCreate.
+    explicit TfrmGebindeAuftragsteil(QWidget* parent = nullptr);
+
+    QLabel* ImLabelAuftrag;
+    QLineEdit* edKDAuftrag;
+    QLineEdit* edKDPos;
 };
 
 } // namespace zw

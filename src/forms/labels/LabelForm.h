@@ -62,12 +62,13 @@ private:
 };
 
 // A label form with its logic. The logic lives as long as the form; its fields
-// are unbound before it goes.
-template <class Logic> class TLabelFormOf : public TLabelForm {
+// are unbound before it goes. `Base` is TLabelForm or a class of the controls
+// several forms share (TContainerLabelForm).
+template <class Logic, class Base = TLabelForm> class TLabelFormOf : public Base {
 public:
     template <class... Args>
-    explicit TLabelFormOf(QWidget* parent, Args&&... args) : TLabelForm(parent), logic(std::forward<Args>(args)...) {}
-    ~TLabelFormOf() override { unbindAll(); }
+    explicit TLabelFormOf(QWidget* parent, Args&&... args) : Base(parent), logic(std::forward<Args>(args)...) {}
+    ~TLabelFormOf() override { this->unbindAll(); }
 
     void DoNeu() override { logic.DoNeu(); }
     ComboField* materialNumberBox() override { return logic.materialNumberBox(); }
@@ -80,7 +81,7 @@ protected:
     // The end of a form's construction, once its controls are built and bound:
     // translation, then the logic's FormCreate.
     void created() {
-        Loaded();
+        this->Loaded();
         runHandler([this] { logic.FormCreate(); });
     }
 };

@@ -5,6 +5,7 @@
 #include "labels/LabelLayout.h"
 #include "texts/Messages.h"
 
+#include "FormDriver.h"
 #include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
@@ -30,45 +31,19 @@ using test::LabelInstallation;
 using test::makeArticle;
 
 // The stock-part form, shown and active, on an installation with three articles.
-struct Form {
-    LabelInstallation inst;
-    std::unique_ptr<TfrmGebindeLagerteil> form;
+struct Form : test::ShownForm<TfrmGebindeLagerteil> {
+    Form()
+        : ShownForm([](LabelInstallation& inst) {
+              inst.addArticles({makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"),
+                                            QStringLiteral("4012345001129")),
+                                makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
+                                            QStringLiteral("4012345020441")),
+                                makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
+          }) {}
 
-    Form() {
-        inst.addArticles(
-            {makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25"), QStringLiteral("4012345001129")),
-             makeArticle(QStringLiteral("1002044"), QStringLiteral("Flansch DN50 PN16 1.4571"),
-                         QStringLiteral("4012345020441")),
-             makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
-        form = std::make_unique<TfrmGebindeLagerteil>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    TfrmGebindeLagerteil* operator->() { return form.get(); }
-    QStringList messages() { return inst.fake().messageTexts(); }
-
-    void type(QWidget* w, const QString& text) {
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            w = combo->lineEdit();
-        auto* edit = qobject_cast<QLineEdit*>(w);
-        w->setFocus();
-        if (edit && !edit->inputMask().isEmpty())
-            edit->setCursorPosition(0);
-        else if (edit)
-            edit->selectAll();
-        QTest::keyClicks(w, text);
-    }
-
+    void type(QWidget* w, const QString& text) { test::typeInto(w, text); }
     // The user picks the item from the drop-down list.
-    void choose(int index) {
-        QComboBox* combo = form->cmbMatnr;
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QRect r = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-    }
+    void choose(int index) { test::chooseItem(form->cmbMatnr, index); }
 
     // Everything a valid label needs after choosing 1002044.
     void fillValid() {
@@ -105,30 +80,9 @@ TEST(StockPartForm, ChoosingFromTheListFillsFieldsRowAndPictures) {
 // cell where the label's description prints its value; nothing else does.
 TEST(StockPartForm, InputsStandOnThePictureWhereTheirValuesPrint) {
     Form f;
-    const LabelLayout& layout = labelLayout(QStringLiteral("Lagerteil"));
-    const QRect picture = f->ImLabelLagerteil->geometry();
-    const double scale = (picture.width() - 1) / layout.innerWidth();
-    QSet<QString> printed;
-    for (const LayoutSpot& s : layout.spots()) {
-        for (const QString& name : s.paragraph->fields) {
-            SCOPED_TRACE(name.toStdString());
-            printed.insert(name);
-            const QWidget* w = f->findChild<QWidget*>(name);
-            ASSERT_NE(w, nullptr);
-            const QRectF cell(picture.left() + (s.cell.left() - layout.margin) * scale,
-                              picture.top() + (s.cell.top() - layout.margin) * scale, s.cell.width() * scale,
-                              s.cell.height() * scale);
-            EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(QRectF(w->geometry())))
-                << "in the cell of placeholder " << s.paragraph->placeholder();
-        }
-    }
-    EXPECT_TRUE(printed.contains(QStringLiteral("edLiefNr"))) << "the supplier number prints";
-    for (const QWidget* w : f->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (w->isVisibleTo(f.form.get()) && !printed.contains(w->objectName()) && w != f->ImLabelLagerteil &&
-            w != f->ImLPHilfe) {
-            EXPECT_FALSE(picture.intersects(w->geometry())) << w->objectName().toStdString() << " is not printed";
-        }
-    }
+    test::expectInputsWhereTheirValuesPrint(f.form.get(), QStringLiteral("Lagerteil"), f->ImLabelLagerteil,
+                                            {f->ImLPHilfe});
+    EXPECT_NE(f->findChild<QWidget*>(QStringLiteral("edLiefNr")), nullptr) << "the supplier number prints";
 }
 
 TEST(StockPartForm, TypingChoosesByPrefixOrResetsWhenNothingMatches) {
