@@ -17,6 +17,7 @@ QCommandLineOption valueOption(const char* name, const char* valueName) {
 const QList<LabelKind>& labelKinds() {
     static const QList<LabelKind> kinds = {
         {"lagerteil", runLabelLagerteil, lagerteilMaskOptions},
+        {"ersatzteil", runLabelErsatzteil, ersatzteilMaskOptions},
     };
     return kinds;
 }

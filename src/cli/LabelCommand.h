@@ -28,6 +28,8 @@ const QList<LabelKind>& labelKinds();
 
 int runLabelLagerteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> lagerteilMaskOptions();
+int runLabelErsatzteil(const QStringList& args, CliIo& io);
+QList<MaskOptionSpec> ersatzteilMaskOptions();
 
 // What every label kind shares: --program-folder, --home and --copies; the
 // start-up the main window runs before a form shows; the supplier numbers the
