@@ -22,7 +22,10 @@ struct CliInstallation {
         inst.addArticles(
             {makeArticle(QStringLiteral("1234567"), QStringLiteral("Flansch DN50"), QStringLiteral("4012345678901")),
              noStorage,
-             makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900"))});
+             makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900")),
+             makeArticle(QStringLiteral("1234567890"), QStringLiteral("Ersatzteilset"))});
+        for (const char* name : {"VorlageErsatzteilKarton_1fach.rtf", "VorlageErsatzteilBeutel_8fach.rtf"})
+            test::installResource(QLatin1String(name), inst.program());
         test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
         inst.dataModule->SchreibeArtikelINI();
     }
@@ -32,19 +35,16 @@ struct CliInstallation {
         QString out;
         QString err;
     };
-    Result run(const QStringList& extra, bool withDefaults = true) {
+    Result run(const QStringList& extra, bool withDefaults = true, const QString& kind = QStringLiteral("lagerteil")) {
         QStringList argv{QStringLiteral("zeichwerk-cli"),
                          QStringLiteral("label"),
-                         QStringLiteral("lagerteil"),
+                         kind,
                          QStringLiteral("--program-folder"),
                          inst.program(),
                          QStringLiteral("--home"),
                          inst.home()};
         if (withDefaults)
-            argv << QStringLiteral("--matnr") << QStringLiteral("1234567") << QStringLiteral("--week")
-                 << QStringLiteral("08.25") << QStringLiteral("--quantity") << QStringLiteral("2")
-                 << QStringLiteral("--unit") << QStringLiteral("Stk") << QStringLiteral("--inspector")
-                 << QStringLiteral("M. Weber");
+            argv << requiredArguments(kind);
         argv << extra;
         QString out, err;
         QTextStream o(&out), e(&err);
@@ -53,6 +53,17 @@ struct CliInstallation {
         o.flush();
         e.flush();
         return {status, out, err};
+    }
+
+    // What each label kind needs besides the installation.
+    static QStringList requiredArguments(const QString& kind) {
+        if (kind == QLatin1String("ersatzteil"))
+            return {QStringLiteral("--matnr"), QStringLiteral("1234567"), QStringLiteral("--week"),
+                    QStringLiteral("08.25")};
+        return {QStringLiteral("--matnr"), QStringLiteral("1234567"),    QStringLiteral("--week"),
+                QStringLiteral("08.25"),   QStringLiteral("--quantity"), QStringLiteral("2"),
+                QStringLiteral("--unit"),  QStringLiteral("Stk"),        QStringLiteral("--inspector"),
+                QStringLiteral("M. Weber")};
     }
 };
 
@@ -140,8 +151,7 @@ TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
         const QString option = QStringLiteral("--") + QLatin1String(o.spec.name);
         const QString example = QLatin1String(o.spec.example);
         SCOPED_TRACE(option.toStdString());
-        ASSERT_EQ(o.kind, QStringLiteral("lagerteil")) << "a new label kind needs its arguments in this test";
-        const auto res = c.run({option, example});
+        const auto res = c.run({option, example}, true, o.kind);
         EXPECT_EQ(res.status, 0) << res.err.toStdString();
 
         QStringList spoiled{example + QLatin1Char('0'), example.mid(1), QLatin1Char(' ') + example.chopped(1)};
@@ -159,7 +169,7 @@ TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
             if (value == example)
                 continue;
             SCOPED_TRACE(value.toStdString());
-            const auto bad = c.run({option, value});
+            const auto bad = c.run({option, value}, true, o.kind);
             EXPECT_EQ(bad.status, 2);
             EXPECT_TRUE(bad.out.isEmpty());
             EXPECT_EQ(bad.err.trimmed(), QStringLiteral("zeichwerk-cli label: %1: expected %2, e.g. %3")
@@ -188,6 +198,61 @@ TEST(CmdLabel, DocumentHoldsTheValuesOfTheCommandLine) {
     for (const QString& value : {QStringLiteral("Regal 9"), QStringLiteral("Los 42"), QStringLiteral("100%"), today,
                                  QStringLiteral("123456720850412345"), QStringLiteral("M. Weber")})
         EXPECT_TRUE(rtf.contains(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1())) << value.toStdString();
+}
+
+TEST(CmdLabel, SparePartStatusesNameWhatIsOffered) {
+    struct Row {
+        const char* what;
+        QStringList args;
+        int status;
+        QString output;  // the document written, or a text of stderr
+        QStringList rtf; // values the document holds
+    } rows[] = {
+        {"carton", {}, 0, QStringLiteral("ErsatzteilKarton_1fach.rtf"), {QStringLiteral("123456720850412345")}},
+        {"bag 8-up with NWEP and EEI",
+         {"--version", "bag", "--copies", "8", "--barcode-type", "nwep", "--prodnr", "000123", "--eei-value", "A++"},
+         0,
+         QStringLiteral("ErsatzteilBeutel_8fach.rtf"),
+         {QStringLiteral("123456720850400012312345"), QStringLiteral("EEI A++")}},
+        {"a type the list does not offer",
+         {"--barcode-type", "long"},
+         2,
+         QStringLiteral("--barcode-type long is not offered for material number 1234567 (offered: standard, short, "
+                        "nwep)"),
+         {}},
+        {"8-up carton", {"--copies", "8"}, 2, QStringLiteral("--copies 8 is offered for the bag only"), {}},
+        {"production number without NWEP", {"--prodnr", "000123"}, 2, QStringLiteral("--prodnr is for"), {}},
+        {"production number with a letter",
+         {"--barcode-type", "nwep", "--prodnr", "12a3"},
+         2,
+         QStringLiteral("--prodnr: expected up to 6 digits"),
+         {}},
+        {"NWEP with a short production number",
+         {"--barcode-type", "nwep", "--prodnr", "123"},
+         1,
+         catalogueText(QStringLiteral(ZW_RESOURCES_DIR "/"), "SpracheD.txt", 392),
+         {}},
+        {"10 digits take the long type",
+         {"--matnr", "1234567890"},
+         0,
+         QStringLiteral("ErsatzteilKarton_1fach.rtf"),
+         {QStringLiteral("123456789020850442")}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        CliInstallation c;
+        const auto res = c.run(r.args, true, QStringLiteral("ersatzteil"));
+        EXPECT_EQ(res.status, r.status) << res.err.toStdString();
+        if (r.status == 0) {
+            EXPECT_EQ(res.out.trimmed(), c.inst.home() + r.output);
+            const QByteArray rtf = test::readFile(res.out.trimmed());
+            for (const QString& value : r.rtf)
+                EXPECT_TRUE(rtf.contains(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1())) << value.toStdString();
+        } else {
+            EXPECT_TRUE(res.out.isEmpty());
+            EXPECT_TRUE(res.err.contains(r.output)) << res.err.toStdString();
+        }
+    }
 }
 
 TEST(CmdLabel, WithoutAnArticleFileExitsTwoAndNamesIt) {
