@@ -12,5 +12,9 @@ class TfrmMain;
 // "record=<n>" browsing to the n-th article first.
 // Without the variable nothing happens.
 void applyDemoFill(TfrmMain& window);
+// The same for the spare-part form, with "tab=ersatzteil": its tab is shown and
+// filled from sparematnr, spareweek, spareversion (carton, bag), sparetype
+// (the barcode-type entry), spareprodnr, spareeei (ticks EEI) and sparecopies.
+void applySparePartDemoFill(TfrmMain& window);
 
 } // namespace zw

@@ -16,5 +16,6 @@ int main(int argc, char* argv[]) {
     zw::TfrmMain window;
     window.show();
     zw::applyDemoFill(window);
+    zw::applySparePartDemoFill(window);
     return zw::ZeichwerkApplication::exec();
 }
