@@ -69,15 +69,15 @@ int runLabelErsatzteil(const QStringList& args, CliIo& io) {
     if (const int status = checkMaskOptions(command.cmd, sparePartMaskOptions(), label); status != GoOn)
         return status;
 
-    const QString version = parser.isSet(QStringLiteral("version")) ? parser.value(QStringLiteral("version"))
-                                                                     : QStringLiteral("carton");
+    const QString version =
+        parser.isSet(QStringLiteral("version")) ? parser.value(QStringLiteral("version")) : QStringLiteral("carton");
     if (version != QLatin1String("carton") && version != QLatin1String("bag"))
         return command.cmd.badInput(QStringLiteral("--version must be carton or bag"));
     if (version == QLatin1String("carton") && command.copies() == QLatin1String("8"))
         return command.cmd.badInput(QStringLiteral("--copies 8 is offered for the bag only (--version bag)"));
     const QString typeName = parser.value(QStringLiteral("barcode-type"));
-    const auto* typeIt =
-        std::find_if(std::begin(kTypeNames), std::end(kTypeNames), [&](const char* n) { return typeName == QLatin1String(n); });
+    const auto* typeIt = std::find_if(std::begin(kTypeNames), std::end(kTypeNames),
+                                      [&](const char* n) { return typeName == QLatin1String(n); });
     if (parser.isSet(QStringLiteral("barcode-type")) && typeIt == std::end(kTypeNames))
         return command.cmd.badInput(QStringLiteral("--barcode-type must be standard, short, long or nwep"));
     const QString prodNr = parser.value(QStringLiteral("prodnr"));

@@ -171,12 +171,12 @@ void SparePartLabel::articleChosen(int i, const TArtikel& A) {
 
 PrintOutcome SparePartLabel::btnDruckClick() {
     const auto tenDigits = [this] { return cmbMatNr.text().size() == 10; };
-    const PrintCheck productionNumberCheck{
-        [this, tenDigits] {
-            return tenDigits() || bct != BCTyp_NWEP || TRTFGebindeObjekt::PruefeProdNr(edProdNr.text());
-        },
-        msgText(msg::CheckProdNr),
-        {&edProdNr}};
+    const PrintCheck productionNumberCheck{[this, tenDigits] {
+                                               return tenDigits() || bct != BCTyp_NWEP ||
+                                                      TRTFGebindeObjekt::PruefeProdNr(edProdNr.text());
+                                           },
+                                           msgText(msg::CheckProdNr),
+                                           {&edProdNr}};
     return print({materialNumberCheck(), weekCheck(),
                   shortSupplierNumberCheck([this, tenDigits] { return tenDigits() || bct == BCTyp_Kurz; }),
                   productionNumberCheck, eanWarning()},

@@ -86,7 +86,10 @@ TEST(SparePartLabel, TheMaterialNumberDecidesTheBarcodeTypesOffered) {
     } rows[] = {
         {"7 digits", QStringLiteral("1234567"), {msg::BarcodeTyp1, msg::BarcodeTyp2, msg::BarcodeTyp4}, BCTyp_Standard},
         {"10 digits", QStringLiteral("1234567890"), {msg::BarcodeTyp3}, BCTyp_LangMat},
-        {"after the reset", QString(), {msg::BarcodeTyp1, msg::BarcodeTyp2, msg::BarcodeTyp3, msg::BarcodeTyp4}, BCTyp_Standard},
+        {"after the reset",
+         QString(),
+         {msg::BarcodeTyp1, msg::BarcodeTyp2, msg::BarcodeTyp3, msg::BarcodeTyp4},
+         BCTyp_Standard},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -113,14 +116,32 @@ TEST(SparePartLabel, EachBarcodeTypeBuildsItsRowDateCodeAndGroup) {
         QString kennung;
         bool nwep;
     } rows[] = {
-        {"standard", QStringLiteral("1234567"), 0, {}, BCTyp_Standard, QStringLiteral("123456710830412345"),
-         QStringLiteral("1083"), false},
-        {"short", QStringLiteral("1234567"), 1, {}, BCTyp_Kurz, QStringLiteral("12345671083442"), QStringLiteral("1083"),
+        {"standard",
+         QStringLiteral("1234567"),
+         0,
+         {},
+         BCTyp_Standard,
+         QStringLiteral("123456710830412345"),
+         QStringLiteral("1083"),
+         false},
+        {"short",
+         QStringLiteral("1234567"),
+         1,
+         {},
+         BCTyp_Kurz,
+         QStringLiteral("12345671083442"),
+         QStringLiteral("1083"),
          false},
         {"NWEP", QStringLiteral("1234567"), 2, QStringLiteral("123"), BCTyp_NWEP,
          QStringLiteral("123456710830400012312345"), QStringLiteral("1083"), true},
-        {"10-digit", QStringLiteral("1234567890"), 0, {}, BCTyp_LangMat, QStringLiteral("123456789010830442"),
-         QStringLiteral("1083"), false},
+        {"10-digit",
+         QStringLiteral("1234567890"),
+         0,
+         {},
+         BCTyp_LangMat,
+         QStringLiteral("123456789010830442"),
+         QStringLiteral("1083"),
+         false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -171,8 +192,8 @@ TEST(SparePartLabel, PrintChecksStopWithTheirMessageAndField) {
     } rows[] = {
         {"material number", [](SparePart& s) { s.label.cmbMatNr.setText(QStringLiteral("123")); }, "cmbMatNr",
          msgText(msg::MatNrEingeben, Spelling::Ueebersetzen), false},
-        {"week", [](SparePart& s) { s.label.edHerstellerwoche.setText(QStringLiteral("00.13")); },
-         "edHerstellerwoche", msgText(msg::HerstellerwocheUngueltig), false},
+        {"week", [](SparePart& s) { s.label.edHerstellerwoche.setText(QStringLiteral("00.13")); }, "edHerstellerwoche",
+         msgText(msg::HerstellerwocheUngueltig), false},
         {"NWEP without production number", [](SparePart& s) { s.label.cmbBarcodeTyp.userChose(2); }, "edProdNr",
          msgText(msg::CheckProdNr), false},
         {"NWEP with 000000",
@@ -215,8 +236,8 @@ TEST(SparePartLabel, PrintChecksStopWithTheirMessageAndField) {
         SparePart s;
         s.fillValid();
         QString focused;
-        for (LabelField* f : std::initializer_list<LabelField*>{&s.label.cmbMatNr, &s.label.edHerstellerwoche,
-                                                                &s.label.edProdNr}) {
+        for (LabelField* f :
+             std::initializer_list<LabelField*>{&s.label.cmbMatNr, &s.label.edHerstellerwoche, &s.label.edProdNr}) {
             f->setColor(YellowColour);
             f->onFocusRequested = [&focused, f] { focused = f->name(); };
         }
@@ -224,8 +245,8 @@ TEST(SparePartLabel, PrintChecksStopWithTheirMessageAndField) {
         const PrintOutcome out = s.label.btnDruckClick();
         EXPECT_EQ(s.inst.fake().messageTexts(), r.message.isEmpty() ? QStringList() : QStringList{r.message});
         EXPECT_EQ(out.kind == PrintOutcome::Printed, r.printed);
-        for (const LabelField* f : std::initializer_list<const LabelField*>{
-                 &s.label.cmbMatNr, &s.label.edHerstellerwoche, &s.label.edProdNr})
+        for (const LabelField* f :
+             std::initializer_list<const LabelField*>{&s.label.cmbMatNr, &s.label.edHerstellerwoche, &s.label.edProdNr})
             EXPECT_EQ(f->color(), r.field && f->name() == QLatin1String(r.field) ? YellowColour : CreamColour)
                 << f->name().toStdString();
         EXPECT_EQ(focused, r.field ? QLatin1String(r.field) : QString());
@@ -294,12 +315,7 @@ TEST(SparePartLabel, PrintFillsTheValuesWithTheVersionsPictures) {
           {"16", ""}},
          true,
          {}},
-        {"bag with EEI",
-         true,
-         [](SparePart& s) { s.label.cbEEI.setChecked(true); },
-         {{"16", "EEI ≤ 0,23"}},
-         true,
-         {}},
+        {"bag with EEI", true, [](SparePart& s) { s.label.cbEEI.setChecked(true); }, {{"16", "EEI ≤ 0,23"}}, true, {}},
         {"an article without EAN",
          false,
          [](SparePart& s) {
@@ -336,7 +352,8 @@ TEST(SparePartLabel, PrintFillsTheValuesWithTheVersionsPictures) {
         EXPECT_EQ(s.inst.fake().messageTexts(), r.messages);
         const QHash<QString, QString> got = s.values(out.document);
         for (auto it = r.expected.begin(); it != r.expected.end(); ++it)
-            EXPECT_EQ(got.value(it.key()), TRTFGebindeObjekt::WandleTextInRtf(it.value())) << "@" << it.key().toStdString();
+            EXPECT_EQ(got.value(it.key()), TRTFGebindeObjekt::WandleTextInRtf(it.value()))
+                << "@" << it.key().toStdString();
         const SparePartLabel& l = s.label;
         EXPECT_EQ(got.value(QStringLiteral("13")), s.picture(r.bag ? l.ImBarcode : l.ImBarcode90));
         if (r.ean) {
