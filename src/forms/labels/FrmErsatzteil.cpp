@@ -141,8 +141,8 @@ void TfrmErsatzteil::buildControls() {
 
     cbEEI = bind(new QCheckBox(this), l.cbEEI);
     cbEEI->setGeometry(x, y, 22, 22);
-    Label7 = caption(this, "Label7", QStringLiteral("Energieeffizienzklasse (EEI)"),
-                     QRect(x + 24, y, ColumnWidth - 24, 22));
+    Label7 =
+        caption(this, "Label7", QStringLiteral("Energieeffizienzklasse (EEI)"), QRect(x + 24, y, ColumnWidth - 24, 22));
     setTag(Label7, 335);
     y += 22 + Gap;
 
@@ -173,10 +173,10 @@ void TfrmErsatzteil::buildControls() {
     runOn(btnDruck, &QPushButton::clicked, [this] { logic.btnDruckClick(); });
     runOn(btnNeu, &QPushButton::clicked, [this] { logic.btnNeuClick(); });
 
-    QWidget* order[] = {cmbMatNr,   edBspTxtD, edBspTxtGB,        edBspTxtFR,       edBspTxtES, edBspTxtRU,
-                        edBspTxtFrei, edZeichnNr, edIndex,         edHerstellerwoche, cmbBarcodeTyp, edProdNr,
-                        cbEEI,      edLeistungklasse, rbKarton,    rbBeutel,          cb1fach,    cb4fach,
-                        cb8fach,    btnDruck,  btnNeu};
+    QWidget* order[] = {cmbMatNr,     edBspTxtD,        edBspTxtGB, edBspTxtFR,        edBspTxtES,    edBspTxtRU,
+                        edBspTxtFrei, edZeichnNr,       edIndex,    edHerstellerwoche, cmbBarcodeTyp, edProdNr,
+                        cbEEI,        edLeistungklasse, rbKarton,   rbBeutel,          cb1fach,       cb4fach,
+                        cb8fach,      btnDruck,         btnNeu};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     placeOnLabel();
@@ -188,9 +188,9 @@ void TfrmErsatzteil::placeOnLabel() {
     const QPoint origin(Margin, Margin);
     ImLabelErsatzteil->setPixmap(picture.draw());
     ImLabelErsatzteil->setGeometry(QRect(origin, picture.size()));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmbMatNr, edBspTxtD, edBspTxtGB, edBspTxtFR, edBspTxtES,
-                                                      edBspTxtRU, edBspTxtFrei, LEAN1, LEAN2, LEAN3, edBarcode,
-                                                      edKennung, edLeistungklasse})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmbMatNr, edBspTxtD, edBspTxtGB, edBspTxtFR, edBspTxtES, edBspTxtRU,
+                                         edBspTxtFrei, LEAN1, LEAN2, LEAN3, edBarcode, edKennung, edLeistungklasse})
         picture.place(w, origin);
     // Each version shows the pictures it prints; the others wait unplaced.
     const std::array<QLabel*, 2> pictures =

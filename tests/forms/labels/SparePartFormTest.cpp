@@ -38,7 +38,8 @@ struct Form {
                                  "VorlageErsatzteilBeutel_1fach.rtf", "VorlageErsatzteilBeutel_4fach.rtf",
                                  "VorlageErsatzteilBeutel_8fach.rtf"})
             test::installResource(QLatin1String(name), inst.program());
-        TArtikel seal = makeArticle(QStringLiteral("1001308"), QStringLiteral("Dichtring"), QStringLiteral("4012345013085"));
+        TArtikel seal =
+            makeArticle(QStringLiteral("1001308"), QStringLiteral("Dichtring"), QStringLiteral("4012345013085"));
         seal.Sprache_1 = QStringLiteral("Dichtring 22x30x2 EPDM");
         seal.Sprache_2 = QStringLiteral("Sealing ring 22x30x2 EPDM");
         inst.addArticles({seal, makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
@@ -169,9 +170,8 @@ TEST(SparePartForm, PrintOpensTheCartonSheetWithTheLabelsValues) {
     ASSERT_EQ(f.inst.fake().openedDocuments, QStringList{document});
     EXPECT_TRUE(f.messages().isEmpty()) << f.messages().join('|').toStdString();
     const QByteArray rtf = test::readFile(document);
-    for (const QString& value : {QStringLiteral("Sealing ring 22x30x2 EPDM"),
-                                 QStringLiteral("100130810830412345"), QStringLiteral("4  012345  013085"),
-                                 QStringLiteral("EEI ≤ 0,23")})
+    for (const QString& value : {QStringLiteral("Sealing ring 22x30x2 EPDM"), QStringLiteral("100130810830412345"),
+                                 QStringLiteral("4  012345  013085"), QStringLiteral("EEI ≤ 0,23")})
         EXPECT_EQ(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1()), 4) << value.toStdString();
     EXPECT_FALSE(rtf.contains('@')) << "every placeholder is filled";
 }
