@@ -47,10 +47,7 @@ bool onlyDigits(const QString& s) {
 } // namespace
 
 QList<MaskOptionSpec> ersatzteilMaskOptions() {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<SparePartLabel>& o : sparePartMaskOptions())
-        out.append(o.spec);
-    return out;
+    return maskOptionSpecs(sparePartMaskOptions());
 }
 
 int runLabelErsatzteil(const QStringList& args, CliIo& io) {

@@ -48,10 +48,7 @@ QCommandLineOption valueOption(const char* name, const char* valueName) {
 } // namespace
 
 QList<MaskOptionSpec> lagerteilMaskOptions() {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
-        out.append(o.spec);
-    return out;
+    return maskOptionSpecs(stockPartMaskOptions());
 }
 
 int runLabelLagerteil(const QStringList& args, CliIo& io) {

@@ -73,12 +73,18 @@ void SparePartLabel::LadeBarcodeTypen(const QString& MatNr) {
     else
         m_offered = {BCTyp_Standard, BCTyp_Kurz, BCTyp_LangMat, BCTyp_NWEP};
     bct = m_offered.front();
+    translateBarcodeTypes();
+    cmbBarcodeTyp.setItemIndex(0);
+}
+
+void SparePartLabel::translateBarcodeTypes() {
     static const Message names[] = {msg::BarcodeTyp1, msg::BarcodeTyp2, msg::BarcodeTyp3, msg::BarcodeTyp4};
     QStringList entries;
     for (const TBarcodeTyp t : m_offered)
         entries << msgText(names[t]);
+    const int chosen = cmbBarcodeTyp.itemIndex();
     cmbBarcodeTyp.setItems(entries);
-    cmbBarcodeTyp.setItemIndex(0);
+    cmbBarcodeTyp.setItemIndex(chosen);
 }
 
 void SparePartLabel::cmbBarcodeTypChange() {

@@ -29,6 +29,8 @@ public:
     // first is chosen. The digit row is not rebuilt.
     void LadeBarcodeTypen(const QString& MatNr);
     void cmbBarcodeTypChange();
+    // The entries' names in the language now loaded; the choice stays.
+    void translateBarcodeTypes();
     // The types of cmbBarcodeTyp's entries, in their order.
     const std::vector<TBarcodeTyp>& offeredBarcodeTypes() const { return m_offered; }
     // Keeps the digits of the production number only.

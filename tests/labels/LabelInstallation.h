@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TextFile.h"
 #include "core/Artikel.h"
 #include "core/DataModule.h"
 #include "core/ProgramScope.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 
 namespace zw::test {
 
@@ -40,6 +42,26 @@ inline void installResource(const QString& name, const QString& folder) {
     const QString target = folder + name;
     QFile::remove(target);
     ASSERT_TRUE(QFile::copy(QStringLiteral(ZW_RESOURCES_DIR "/") + name, target)) << name.toStdString();
+}
+
+// A template that shows the value of each placeholder 1 to `last` on a line of its own ("V01=@01").
+inline void writeValueTemplate(const QString& path, int last) {
+    QStringList lines{QStringLiteral("{\\rtf1\\ansi")};
+    for (int n = 1; n <= last; ++n)
+        lines << QStringLiteral("V%1=@%1").arg(n, 2, 10, QLatin1Char('0'));
+    lines << QStringLiteral("}");
+    writeTextFile(path, lines, TextEncoding::Windows1252, false);
+}
+
+// Placeholder number -> value, as a document made from a value template holds them.
+inline QHash<QString, QString> templateValues(const QString& document) {
+    TextDocument doc;
+    EXPECT_TRUE(readTextFile(document, doc));
+    QHash<QString, QString> out;
+    for (const QString& line : doc.lines)
+        if (line.startsWith(QLatin1Char('V')) && line.size() >= 4 && line.at(3) == QLatin1Char('='))
+            out.insert(line.mid(1, 2), line.mid(4));
+    return out;
 }
 
 // A temporary installation: fake platform, program folder with the stock-part

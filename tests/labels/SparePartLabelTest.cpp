@@ -53,23 +53,8 @@ struct SparePart {
     }
 
     // The version's template replaced by one that shows each placeholder's value on a line of its own.
-    void installValueTemplate(const QString& name) {
-        QStringList lines{QStringLiteral("{\\rtf1\\ansi")};
-        for (int n = 1; n <= 16; ++n)
-            lines << QStringLiteral("V%1=@%1").arg(n, 2, 10, QLatin1Char('0'));
-        lines << QStringLiteral("}");
-        writeTextFile(inst.program() + name, lines, TextEncoding::Windows1252, false);
-    }
-
-    QHash<QString, QString> values(const QString& document) {
-        TextDocument doc;
-        EXPECT_TRUE(readTextFile(document, doc));
-        QHash<QString, QString> out;
-        for (const QString& line : doc.lines)
-            if (line.startsWith(QLatin1Char('V')) && line.size() >= 4 && line.at(3) == QLatin1Char('='))
-                out.insert(line.mid(1, 2), line.mid(4));
-        return out;
-    }
+    void installValueTemplate(const QString& name) { test::writeValueTemplate(inst.program() + name, 16); }
+    static QHash<QString, QString> values(const QString& document) { return test::templateValues(document); }
 
     QString picture(const PictureField& f) {
         label.builder().SchreibeBildInRtf(f.picture());

@@ -48,26 +48,10 @@ struct StockPart {
         label.edPruefer.setText(QStringLiteral("M. Weber"));
     }
 
-    // A template whose lines show each placeholder's value on its own line.
     void installValueTemplate() {
-        QStringList lines{QStringLiteral("{\\rtf1\\ansi")};
-        for (int n = 1; n <= 17; ++n)
-            lines << QStringLiteral("V%1=@%1").arg(n, 2, 10, QLatin1Char('0'));
-        lines << QStringLiteral("}");
-        writeTextFile(inst.program() + QStringLiteral("VorlageLagerteil_1fach.rtf"), lines, TextEncoding::Windows1252,
-                      false);
+        test::writeValueTemplate(inst.program() + QStringLiteral("VorlageLagerteil_1fach.rtf"), 17);
     }
-
-    // Placeholder number -> value as written into the document.
-    QHash<QString, QString> values(const QString& document) {
-        TextDocument doc;
-        EXPECT_TRUE(readTextFile(document, doc));
-        QHash<QString, QString> out;
-        for (const QString& line : doc.lines)
-            if (line.startsWith(QLatin1Char('V')) && line.size() >= 4 && line.at(3) == QLatin1Char('='))
-                out.insert(line.mid(1, 2), line.mid(4));
-        return out;
-    }
+    static QHash<QString, QString> values(const QString& document) { return test::templateValues(document); }
 };
 
 QString rtf(const QString& text) {

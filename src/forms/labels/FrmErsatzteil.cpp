@@ -56,6 +56,11 @@ TfrmErsatzteil::~TfrmErsatzteil() {
     logic.onLayoutChanged = nullptr;
 }
 
+void TfrmErsatzteil::SpracheGeaendert() {
+    TLabelForm::SpracheGeaendert();
+    logic.translateBarcodeTypes();
+}
+
 void TfrmErsatzteil::buildControls() {
     SparePartLabel& l = logic;
     const QPoint origin(Margin, Margin);

@@ -23,6 +23,9 @@ public:
     explicit TfrmErsatzteil(QWidget* parent = nullptr);
     ~TfrmErsatzteil() override;
 
+    // The barcode types' names follow the language too.
+    void SpracheGeaendert() override;
+
     QGroupBox* gbAusfuhrung;
     QRadioButton* rbKarton;
     QRadioButton* rbBeutel;

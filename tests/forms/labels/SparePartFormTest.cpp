@@ -5,6 +5,7 @@
 #include "labels/LabelLayout.h"
 #include "texts/Messages.h"
 
+#include "FormInput.h"
 #include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
@@ -55,25 +56,8 @@ struct Form {
     QStringList messages() { return inst.fake().messageTexts(); }
     bool shown(const QWidget* w) { return w->isVisibleTo(form.get()); }
 
-    void type(QWidget* w, const QString& text) {
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            w = combo->lineEdit();
-        auto* edit = qobject_cast<QLineEdit*>(w);
-        w->setFocus();
-        if (edit && !edit->inputMask().isEmpty())
-            edit->setCursorPosition(0);
-        else if (edit)
-            edit->selectAll();
-        QTest::keyClicks(w, text);
-    }
-
-    // The user picks entry `index` of a drop-down list.
-    void choose(QComboBox* combo, int index) {
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QRect r = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-    }
+    void type(QWidget* w, const QString& text) { test::typeInto(w, text); }
+    void choose(QComboBox* combo, int index) { test::chooseItem(combo, index); }
 
     void fillValid() {
         choose(form->cmbMatNr, 0);
@@ -190,6 +174,8 @@ TEST(SparePartForm, NeuAndTranslationKeepTheFormUsable) {
     f->SpracheGeaendert();
     EXPECT_NE(f->btnDruck->text(), QStringLiteral("Drucken"));
     EXPECT_NE(f->gbAusfuhrung->title(), QStringLiteral("Ausführung"));
+    EXPECT_EQ(f->cmbBarcodeTyp->itemText(3), msgText(msg::BarcodeTyp4)) << "the types are named in English";
+    EXPECT_NE(msgText(msg::BarcodeTyp4), QStringLiteral("Barcode Typ 4 (NWEP)"));
     EXPECT_EQ(f->cmbMatNr->count(), 2) << "translation leaves the inputs alone";
 }
 

@@ -5,6 +5,7 @@
 #include "labels/LabelLayout.h"
 #include "texts/Messages.h"
 
+#include "FormInput.h"
 #include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
@@ -49,26 +50,9 @@ struct Form {
     TfrmGebindeLagerteil* operator->() { return form.get(); }
     QStringList messages() { return inst.fake().messageTexts(); }
 
-    void type(QWidget* w, const QString& text) {
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            w = combo->lineEdit();
-        auto* edit = qobject_cast<QLineEdit*>(w);
-        w->setFocus();
-        if (edit && !edit->inputMask().isEmpty())
-            edit->setCursorPosition(0);
-        else if (edit)
-            edit->selectAll();
-        QTest::keyClicks(w, text);
-    }
-
+    void type(QWidget* w, const QString& text) { test::typeInto(w, text); }
     // The user picks the item from the drop-down list.
-    void choose(int index) {
-        QComboBox* combo = form->cmbMatnr;
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QRect r = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-    }
+    void choose(int index) { test::chooseItem(form->cmbMatnr, index); }
 
     // Everything a valid label needs after choosing 1002044.
     void fillValid() {
