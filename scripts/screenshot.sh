@@ -171,3 +171,23 @@ for LANGUAGE in Deutsch:de Englisch:en; do
         -gravity center +append "docs/special-part-$L.png"
     echo "wrote docs/special-part-$L.png"
 done
+# The spare-part form, filled, beside the label the command line makes of the
+# same input: the carton with the standard row in German, the bag 8-up with an
+# NWEP row and an energy-efficiency class in English (docs/spare-part-de.png, -en.png).
+spare_part() {
+    install "spare-$1" "$2"
+    capture "spare-$1" 1366x768 "$WORK/spare-form.png" \
+        "tab=ersatzteil;sparematnr=1001308;spareweek=08.25;$3" window
+    DOC="$("$WORK/spare-$1/program/zeichwerk-cli" label ersatzteil --program-folder "$WORK/spare-$1/program" \
+        --home "$WORK/spare-$1/labels" --matnr 1001308 --week 08.25 $4)"
+    soffice "-env:UserInstallation=file://$WORK/spare-$1/office" --headless --convert-to pdf \
+        --outdir "$WORK/spare-$1/labels" "$DOC" >/dev/null 2>&1
+    # One label of the sheet: its top left corner.
+    pdftoppm -r 150 -png -singlefile -W "$5" -H "$6" "${DOC%.rtf}.pdf" "$WORK/spare-label"
+    convert "$WORK/spare-form.png" \( "$WORK/spare-label.png" -bordercolor white -border 16 \) -background white \
+        -gravity center +append "docs/spare-part-$1.png"
+    echo "wrote docs/spare-part-$1.png (the form at 1366x768 beside its printed label)"
+}
+spare_part de Deutsch "" "" 874 620
+spare_part en Englisch "spareversion=bag;sparetype=2;spareprodnr=000123;spareeei=1;sparecopies=8" \
+    "--version bag --copies 8 --barcode-type nwep --prodnr 000123 --eei" 620 439

@@ -23,5 +23,9 @@ QHash<QString, QString> demoFillValues();
 // quantity, unit, devicetype, storage, inspector, supplierfield, inspected100
 // on the special-part form.
 void applyDemoTabFill(TfrmMain& window);
+// The same for the spare-part form, with "tab=ersatzteil": its tab is shown and
+// filled from sparematnr, spareweek, spareversion (carton, bag), sparetype
+// (the barcode-type entry), spareprodnr, spareeei (ticks EEI) and sparecopies.
+void applySparePartDemoFill(TfrmMain& window);
 
 } // namespace zw

@@ -17,5 +17,6 @@ int main(int argc, char* argv[]) {
     window.show();
     zw::applyDemoFill(window);
     zw::applyDemoTabFill(window);
+    zw::applySparePartDemoFill(window);
     return zw::ZeichwerkApplication::exec();
 }

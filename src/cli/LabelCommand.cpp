@@ -15,6 +15,7 @@ const QList<LabelKind>& labelKinds() {
         {"lagerteil", runLabelLagerteil, lagerteilMaskOptions},
         {"auftragsteil", runLabelAuftragsteil, auftragsteilMaskOptions},
         {"sonderteil", runLabelSonderteil, sonderteilMaskOptions},
+        {"ersatzteil", runLabelErsatzteil, ersatzteilMaskOptions},
     };
     return kinds;
 }

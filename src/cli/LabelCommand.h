@@ -28,6 +28,8 @@ const QList<LabelKind>& labelKinds();
 
 int runLabelLagerteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> lagerteilMaskOptions();
+int runLabelErsatzteil(const QStringList& args, CliIo& io);
+QList<MaskOptionSpec> ersatzteilMaskOptions();
 int runLabelAuftragsteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> auftragsteilMaskOptions();
 int runLabelSonderteil(const QStringList& args, CliIo& io);
@@ -35,13 +37,6 @@ QList<MaskOptionSpec> sonderteilMaskOptions();
 
 // An option with a value, as the label commands declare theirs.
 QCommandLineOption labelValueOption(const char* name, const char* valueName);
-// The mask specs of a kind's mask options, for labelKinds().
-template <class Logic> QList<MaskOptionSpec> maskOptionSpecs(const std::vector<MaskOption<Logic>>& options) {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<Logic>& o : options)
-        out.append(o.spec);
-    return out;
-}
 
 // What every label kind shares: --program-folder, --home and --copies; the
 // start-up the main window runs before a form shows; the supplier numbers the

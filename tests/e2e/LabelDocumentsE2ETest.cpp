@@ -25,6 +25,8 @@ namespace {
 
 const QString Row = QStringLiteral("123456710830212345");
 const QString Ean = QStringLiteral("4006381333931");
+// The NWEP row of the same article, week, index and supplier with production number 000123.
+const QString NwepRow = QStringLiteral("123456710830200012312345");
 constexpr int SweepPositions = 24;
 
 // A label of the demo articles made by `label auftragsteil`: its digit row and EAN.
@@ -67,6 +69,14 @@ const QList<Document>& labelDocuments() {
          {"Sonderflansch mit Gewinde", "bohrungen", "4711", "4500123", "47110", "1250", "kg", "Kreiselpumpe KP 50",
           "Außenlager C", "100%", "Müller"},
          {}},
+        // Made by the spare-part label's own logic (label ersatzteil): the carton prints the turned pictures.
+        {"ErsatzteilKarton_4fach", 2, 2, 2, {"1234567", "Dichtung für Tür", "Уплотнение", Row, "1083", "006381"}},
+        {"ErsatzteilBeutel_8fach",
+         2,
+         4,
+         2,
+         {"1234567", "Dichtung für Tür", "Door seal", "EEI ≤ 0,23", NwepRow, "006381"},
+         {"CODE-128:" + NwepRow, "EAN-13:" + Ean}},
     };
     return docs;
 }
@@ -105,6 +115,36 @@ QStringList cartonValues() {
             "--value",   "14=K-7",
             "--value",   "15=" + Row,
             "--value",   "16=EEI ≤ 0,23"};
+}
+
+// A program folder with the spare-part templates and an article folder with one
+// article, for the label command; returns what went wrong, or nothing.
+QString installSparePart(const QDir& root) {
+    QString failure;
+    root.mkpath(QStringLiteral("program"));
+    root.mkpath(QStringLiteral("articles"));
+    for (const char* name :
+         {"VorlageErsatzteilKarton_4fach.rtf", "VorlageErsatzteilBeutel_8fach.rtf", "SpracheD.txt", "SpracheGB.txt"})
+        if (!QFile::copy(QLatin1String(name), root.filePath(QStringLiteral("program/")) + QLatin1String(name)))
+            failure += QStringLiteral("cannot copy %1; ").arg(QLatin1String(name));
+    const auto write = [&](const QString& path, const QByteArray& text) {
+        QFile f(root.filePath(path));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) < 0)
+            failure += "cannot write " + path + "; ";
+    };
+    write(QStringLiteral("program/Barcode.ini"), "[Einstellungen]\r\nSAPLieferantennummer=12345\r\n"
+                                                 "LieferantennummerKurz=42\r\nOffline=true\r\nArtNrPfad=" +
+                                                     root.filePath(QStringLiteral("articles/")).toUtf8() + "\r\n");
+    write(QStringLiteral("articles/Artikel.ini"),
+          "\xEF\xBB\xBF[Anzahl]\r\nAnzahl=1\r\n\r\n[TArtikel_1]\r\nMatNr=1234567\r\n"
+          "Bezeichnung=Dichtung\r\nEAN=" +
+              Ean.toUtf8() +
+              "\r\nZeichnNr=11-05-044-010\r\nIndexZNr=02\r\nMQSNr=00-00-000-000\r\nIndexMQS=00\r\n"
+              "KSTNr=00-00-000-000\r\nIndexKST=00\r\nSprache_1=Dichtung für Tür\r\nSprache_2=Door seal\r\n"
+              "Sprache_3=Joint\r\nSprache_4=Junta\r\nSprache_5=Уплотнение\r\nSprache_6=frei\r\n"
+              "Lagerplatz=\r\nStueckzahl=1\r\nEinheit=Stk\r\nLieferantenfeld=\r\n100%_Pruef=false\r\n"
+              "Sicherheit=false\r\n");
+    return failure;
 }
 
 // One small page per position: the pictures move by one twip (1/1440 inch) from
@@ -282,6 +322,17 @@ const Rendered& rendered() {
                           {"--barcode", "01=bcCode128C:" + Row + angle, "--barcode", "02=bcCodeEAN13:" + Ean + angle}});
         }
         QStringList documents = labelCommandDocuments(s->dir, failure);
+        failure += installSparePart(QDir(s->dir.path()));
+        const QStringList installation{
+            "--program-folder", s->dir.filePath("program"), "--home", home, "--matnr", "1234567", "--week", "08.13"};
+        for (const QStringList& args :
+             {QStringList{"--copies", "4"}, QStringList{"--version", "bag", "--copies", "8", "--barcode-type", "nwep",
+                                                        "--prodnr", "000123", "--eei"}}) {
+            const CliResult res = runCliCommand(QStringList{"label", "ersatzteil"} + installation + args);
+            if (res.status != 0)
+                failure += "label ersatzteil " + args.join(' ') + ": " + res.err.trimmed() + "; ";
+            documents.append(res.out.trimmed());
+        }
         for (const Fill& fill : fills) {
             const CliResult res = runCliCommand(
                 QStringList{"fill", "--template", fill.templ, "--out-name", fill.outName, "--home", home} +
@@ -299,9 +350,11 @@ const Rendered& rendered() {
                                              "--convert-to", "pdf", "--outdir", s->dir.filePath("pdf")} +
                                      documents,
                                  300000);
-        for (const QString& document : documents)
-            if (!QFile::exists(s->pdf(QFileInfo(document).completeBaseName())))
-                failure += "LibreOffice made no PDF of " + document + " (" + conv.err.trimmed() + "); ";
+        for (const QString& document : documents) {
+            const QString name = QFileInfo(document).completeBaseName();
+            if (!QFile::exists(s->pdf(name)))
+                failure += "LibreOffice made no PDF of " + name + " (" + conv.err.trimmed() + "); ";
+        }
         return s;
     }();
     return *r;

@@ -22,7 +22,10 @@ struct CliInstallation {
         inst.addArticles(
             {makeArticle(QStringLiteral("1234567"), QStringLiteral("Flansch DN50"), QStringLiteral("4012345678901")),
              noStorage,
-             makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900"))});
+             makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900")),
+             makeArticle(QStringLiteral("1234567890"), QStringLiteral("Ersatzteilset"))});
+        for (const char* name : {"VorlageErsatzteilKarton_1fach.rtf", "VorlageErsatzteilBeutel_8fach.rtf"})
+            test::installResource(QLatin1String(name), inst.program());
         test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
         inst.dataModule->SchreibeArtikelINI();
     }
@@ -34,6 +37,8 @@ struct CliInstallation {
     };
     // The arguments a valid label of each kind needs.
     static QStringList defaults(const QString& kind) {
+        if (kind == QLatin1String("ersatzteil"))
+            return {"--matnr", "1234567", "--week", "08.25"};
         if (kind == QLatin1String("sonderteil"))
             return {"--designation", "Sonderflansch",
                     "--po-number",   "4711",
@@ -74,6 +79,7 @@ struct CliInstallation {
         e.flush();
         return {status, out, err};
     }
+
 };
 
 // The message text as the given language file has it.
@@ -281,6 +287,61 @@ TEST(CmdLabel, DocumentHoldsTheValuesOfTheCommandLine) {
     for (const QString& value : {QStringLiteral("Regal 9"), QStringLiteral("Los 42"), QStringLiteral("100%"), today,
                                  QStringLiteral("123456720850412345"), QStringLiteral("M. Weber")})
         EXPECT_TRUE(rtf.contains(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1())) << value.toStdString();
+}
+
+TEST(CmdLabel, SparePartStatusesNameWhatIsOffered) {
+    struct Row {
+        const char* what;
+        QStringList args;
+        int status;
+        QString output;  // the document written, or a text of stderr
+        QStringList rtf; // values the document holds
+    } rows[] = {
+        {"carton", {}, 0, QStringLiteral("ErsatzteilKarton_1fach.rtf"), {QStringLiteral("123456720850412345")}},
+        {"bag 8-up with NWEP and EEI",
+         {"--version", "bag", "--copies", "8", "--barcode-type", "nwep", "--prodnr", "000123", "--eei-value", "A++"},
+         0,
+         QStringLiteral("ErsatzteilBeutel_8fach.rtf"),
+         {QStringLiteral("123456720850400012312345"), QStringLiteral("EEI A++")}},
+        {"a type the list does not offer",
+         {"--barcode-type", "long"},
+         2,
+         QStringLiteral("--barcode-type long is not offered for material number 1234567 (offered: standard, short, "
+                        "nwep)"),
+         {}},
+        {"8-up carton", {"--copies", "8"}, 2, QStringLiteral("--copies 8 is offered for the bag only"), {}},
+        {"production number without NWEP", {"--prodnr", "000123"}, 2, QStringLiteral("--prodnr is for"), {}},
+        {"production number with a letter",
+         {"--barcode-type", "nwep", "--prodnr", "12a3"},
+         2,
+         QStringLiteral("--prodnr: expected up to 6 digits"),
+         {}},
+        {"NWEP with a short production number",
+         {"--barcode-type", "nwep", "--prodnr", "123"},
+         1,
+         catalogueText(QStringLiteral(ZW_RESOURCES_DIR "/"), "SpracheD.txt", 392),
+         {}},
+        {"10 digits take the long type",
+         {"--matnr", "1234567890"},
+         0,
+         QStringLiteral("ErsatzteilKarton_1fach.rtf"),
+         {QStringLiteral("123456789020850442")}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        CliInstallation c;
+        const auto res = c.run(r.args, true, QStringLiteral("ersatzteil"));
+        EXPECT_EQ(res.status, r.status) << res.err.toStdString();
+        if (r.status == 0) {
+            EXPECT_EQ(res.out.trimmed(), c.inst.home() + r.output);
+            const QByteArray rtf = test::readFile(res.out.trimmed());
+            for (const QString& value : r.rtf)
+                EXPECT_TRUE(rtf.contains(TRTFGebindeObjekt::WandleTextInRtf(value).toLatin1())) << value.toStdString();
+        } else {
+            EXPECT_TRUE(res.out.isEmpty());
+            EXPECT_TRUE(res.err.contains(r.output)) << res.err.toStdString();
+        }
+    }
 }
 
 TEST(CmdLabel, WithoutAnArticleFileExitsTwoAndNamesIt) {

@@ -65,7 +65,7 @@ inline QHash<QString, QString> documentValues(const QString& document) {
     return out;
 }
 
-// A temporary installation: fake platform, program folder with the container
+// A temporary installation: fake platform, program folder with the label
 // templates, symbol, language files and a Barcode.ini, a home folder that is
 // also the article folder, and a data module installed as DataModule1. The
 // catalogue is the installation's own.

@@ -49,6 +49,10 @@ protected:
     template <class Widget, class Field> Widget* bind(Widget* widget, Field& field) {
         return m_bound.bind(widget, field);
     }
+    // The same with a binding of its own (bindDropDown).
+    template <class Widget, class Field, class Binder> Widget* bind(Widget* widget, Field& field, Binder binder) {
+        return m_bound.bind(widget, field, binder);
+    }
     void unbindAll() { m_bound.unbindAll(); }
 
     // Runs `handler` on `signal` as the event loop runs a handler: what it
