@@ -79,7 +79,6 @@ struct CliInstallation {
         e.flush();
         return {status, out, err};
     }
-
 };
 
 // The message text as the given language file has it.
