@@ -29,9 +29,10 @@ const QList<LabelKind>& labelKinds();
 int runLabelLagerteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> lagerteilMaskOptions();
 
-// What every label kind shares: --program-folder, --home and --copies; the
-// start-up the main window runs before a form shows; the supplier numbers the
-// window hands to the form; the print and its exit status.
+// What every label kind shares: --program-folder, --home, --copies and
+// --printer-dpi; the start-up the main window runs before a form shows; the
+// supplier numbers the window hands to the form; the print and its exit status.
+// The kind's usage text is followed by the shared options it does not name.
 class LabelCommand {
 public:
     LabelCommand(const char* usage, CliIo& io);
@@ -56,7 +57,8 @@ public:
     int setUp(bool articles = true);
     Installation& installation() { return *m_installation; }
 
-    // FormCreate, then the supplier numbers as the main window hands them over.
+    // FormCreate, then the supplier numbers as the main window hands them over,
+    // and --printer-dpi when given.
     void create(LabelLogic& label);
     // "Drucken": status 0 with the document's path on the output, or 1 when a
     // check failed (its message is already on the error stream).
