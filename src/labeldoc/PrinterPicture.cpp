@@ -67,19 +67,23 @@ QImage printerBarcodePicture(const QImage& screenPicture, int dpi, bool upright)
     for (int t = 0; t < along; ++t)
         alongSource[t] = std::min(alongScreen - 1, int((t + 0.5) * alongScreen / along));
 
+    // Bars are black, everything else is the paper.
+    auto dot = [](QRgb p) { return qGray(p) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255); };
     QImage out(upright ? across : along, upright ? along : across, QImage::Format_RGB32);
     out.fill(Qt::white);
-    for (int a = 0; a < drawn; ++a) {
-        const int sa = a / module;
+    if (upright) {
         for (int t = 0; t < along; ++t) {
-            const int sx = upright ? sa : alongSource[t];
-            const int sy = upright ? alongSource[t] : sa;
-            const QRgb p = reinterpret_cast<const QRgb*>(screen.constScanLine(sy))[sx];
-            // Bars are black, everything else is the paper.
-            const QRgb dot = qGray(p) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-            const int x = upright ? a : t;
-            const int y = upright ? t : a;
-            reinterpret_cast<QRgb*>(out.scanLine(y))[x] = dot;
+            const auto* source = reinterpret_cast<const QRgb*>(screen.constScanLine(alongSource[t]));
+            auto* line = reinterpret_cast<QRgb*>(out.scanLine(t));
+            for (int a = 0; a < drawn; ++a)
+                line[a] = dot(source[a / module]);
+        }
+    } else {
+        for (int a = 0; a < drawn; ++a) {
+            const auto* source = reinterpret_cast<const QRgb*>(screen.constScanLine(a / module));
+            auto* line = reinterpret_cast<QRgb*>(out.scanLine(a));
+            for (int t = 0; t < along; ++t)
+                line[t] = dot(source[alongSource[t]]);
         }
     }
     const int dotsPerMetre = roundEven(dpi / 0.0254);
