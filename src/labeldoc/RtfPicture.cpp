@@ -64,8 +64,7 @@ QString pictureGroup(const QImage& Bitmap, const QSize& frame, const std::functi
 
 // A barcode bitmap in whole dots at `dpi`, shown at exactly its dot count
 // across the bars (padded to whole twips) and to the nearest twip along them.
-QString printerPictureGroup(const QImage& Bitmap, int dpi) {
-    const bool upright = Bitmap.text(QLatin1String(TRTFGebindeObjekt::BarcodeAngleKey)) == QLatin1String("0");
+QString printerPictureGroup(const QImage& Bitmap, bool upright, int dpi) {
     const QImage dots = printerBarcodePicture(Bitmap, dpi, upright);
     return pictureGroup(
         dots, dots.size(),
@@ -79,9 +78,14 @@ QString printerPictureGroup(const QImage& Bitmap, int dpi) {
 } // namespace
 
 bool TRTFGebindeObjekt::SchreibeBildInRtf(const QImage& Bitmap, const ReferenceDevice* RefDC_, bool boolDebug) {
-    if (isPrinterResolution(DruckerAufloesung) && !RefDC_ && !boolDebug &&
-        !Bitmap.text(QLatin1String(BarcodeAngleKey)).isEmpty()) {
-        RTFBild = printerPictureGroup(Bitmap, DruckerAufloesung);
+    // A barcode bitmap as ErstelleBarcode_EAN_Bitmap draws it: longer across its
+    // bars than along them. One turned or cut otherwise since keeps its standard group.
+    const QString angle = Bitmap.text(QLatin1String(BarcodeAngleKey));
+    const bool upright = angle == QLatin1String("0");
+    const bool barcode = (upright && Bitmap.width() > Bitmap.height()) ||
+                         (angle == QLatin1String("-90") && Bitmap.height() > Bitmap.width());
+    if (isPrinterResolution(DruckerAufloesung) && barcode && !RefDC_ && !boolDebug) {
+        RTFBild = printerPictureGroup(Bitmap, upright, DruckerAufloesung);
         return true;
     }
     int gx = Bitmap.width();

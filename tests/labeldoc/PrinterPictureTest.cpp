@@ -5,6 +5,7 @@
 #include "MetafileReading.h"
 
 #include <QRegularExpression>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -99,8 +100,9 @@ TEST(PrinterPicture, DrawsWholeDotsShownAtThePrinterResolution) {
     }
 }
 
-// Only the barcode pictures the builder draws change; a symbol picture, and
-// every picture while no printer resolution is set, keep the screen's group.
+// Only the barcode pictures the builder draws change; a symbol picture, a
+// barcode turned since, and every picture while no printer resolution is set,
+// keep the screen's group.
 TEST(PrinterPicture, LeavesOtherPicturesAndTheStandardResolutionAlone) {
     BuilderEnvironment env;
     TRTFGebindeObjekt b;
@@ -111,12 +113,18 @@ TEST(PrinterPicture, LeavesOtherPicturesAndTheStandardResolutionAlone) {
     QImage symbol(20, 20, QImage::Format_RGB32);
     symbol.fill(Qt::black);
     const QString symbolGroup = TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(symbol, 20, 20, {}, nullptr);
+    // Turned by other means than the builder's: its mark no longer says which way the bars run.
+    QImage turnedSince = barcode.transformed(QTransform().rotate(-90));
+    turnedSince.setText(QLatin1String(TRTFGebindeObjekt::BarcodeAngleKey), QStringLiteral("0"));
+    const QString turnedGroup = TRTFGebindeObjekt::ErmittleAusBildRtfBeschreibung(turnedSince, 25, 175, {}, nullptr);
 
     for (const int dpi : {0, -5, 99, 1201, 203}) {
         SCOPED_TRACE(dpi);
         b.DruckerAufloesung = dpi;
         b.SchreibeBildInRtf(symbol);
         EXPECT_EQ(b.RTFBild, symbolGroup);
+        b.SchreibeBildInRtf(turnedSince);
+        EXPECT_EQ(b.RTFBild, turnedGroup);
         b.SchreibeBildInRtf(barcode);
         EXPECT_EQ(b.RTFBild == standard, dpi != 203);
     }
