@@ -2,6 +2,8 @@
 // EAN drawn as barcode pictures, the safety symbol loaded from KreisS.bmp, all
 // three turned into picture groups, seventeen values, the template filled and
 // the document written. Opening it in the word processor is not part of it.
+// Measured with the screen's pictures and with printer-resolution pictures at
+// 203, 300 and 600 dpi (DruckerAufloesung).
 
 #include "core/DataModule.h"
 #include "core/ProgramScope.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 using namespace zw;
@@ -28,6 +31,14 @@ public:
     QString programFolder() override { return withTrailingSlash(QCoreApplication::applicationDirPath() + "/.."); }
     bool openDocument(const QString&) override { return true; }
 };
+
+// The thread's processor time in milliseconds: unlike the wall clock, not
+// stretched by other processes on a shared machine.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 QString makeDocument(TRTFGebindeObjekt& b, int i) {
     const QString row = TRTFGebindeObjekt::ErstelleBarcode_Zahlenreihe7StelligeMatNr(
@@ -79,28 +90,38 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        const QString first = makeDocument(builder, 0);
-        std::printf("document: %s, %lld bytes\n", qPrintable(QFileInfo(first).fileName()),
-                    static_cast<long long>(QFileInfo(first).size()));
-        for (int i = 1; i < 20; ++i) // warm-up
-            makeDocument(builder, i);
+        for (const int dpi : {0, 203, 300, 600}) {
+            builder.DruckerAufloesung = dpi;
+            const QString first = makeDocument(builder, 0);
+            const QString pictures =
+                dpi ? QStringLiteral("%1-dpi pictures").arg(dpi) : QStringLiteral("standard pictures");
+            std::printf("document with %s: %lld bytes\n", qPrintable(pictures),
+                        static_cast<long long>(QFileInfo(first).size()));
+            for (int i = 1; i < 20; ++i) // warm-up
+                makeDocument(builder, i);
 
-        const int runs = 500;
-        std::vector<double> ms;
-        ms.reserve(runs);
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer t;
-            t.start();
-            makeDocument(builder, i);
-            ms.push_back(double(t.nsecsElapsed()) / 1e6);
+            const int runs = 500;
+            std::vector<double> ms, cpu;
+            ms.reserve(runs);
+            cpu.reserve(runs);
+            for (int i = 0; i < runs; ++i) {
+                QElapsedTimer t;
+                t.start();
+                const double c = cpuMs();
+                makeDocument(builder, i);
+                cpu.push_back(cpuMs() - c);
+                ms.push_back(double(t.nsecsElapsed()) / 1e6);
+            }
+            std::sort(ms.begin(), ms.end());
+            std::sort(cpu.begin(), cpu.end());
+            double sum = 0;
+            for (const double v : ms)
+                sum += v;
+            std::printf("stock-part label document, %s, %d runs: median %.3f ms, mean %.3f ms, min %.3f ms, "
+                        "95th %.3f ms; processor time median %.3f ms, 95th %.3f ms (goal: under 10 ms)\n",
+                        qPrintable(pictures), runs, ms[runs / 2], sum / runs, ms.front(), ms[runs * 95 / 100],
+                        cpu[runs / 2], cpu[runs * 95 / 100]);
         }
-        std::sort(ms.begin(), ms.end());
-        double sum = 0;
-        for (const double v : ms)
-            sum += v;
-        std::printf("stock-part label document, %d runs: median %.3f ms, mean %.3f ms, min %.3f ms, 95th %.3f ms "
-                    "(goal: under 10 ms)\n",
-                    runs, ms[runs / 2], sum / runs, ms.front(), ms[runs * 95 / 100]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

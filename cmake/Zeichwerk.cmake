@@ -58,7 +58,7 @@ endfunction()
 # out the fake platform and the HTTP server (and so QtNetwork): for the
 # libraries below the platform.
 function(zw_add_test name)
-    cmake_parse_arguments(ARG "WIDGETS;BASE" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "WIDGETS;BASE" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     if(ARG_WIDGETS)
         set(main zw_test_main_widgets)
@@ -72,9 +72,14 @@ function(zw_add_test name)
     endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${support} ${main} GTest::gtest)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZW_BIN_DIR})
+    # TIMEOUT: seconds a case of a long end-to-end run may take.
+    set(timeout)
+    if(ARG_TIMEOUT)
+        set(timeout TIMEOUT ${ARG_TIMEOUT})
+    endif()
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${ZW_BIN_DIR}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}"
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}" ${timeout}
         DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -20,7 +20,8 @@ enum ExitStatus { ExitOk = 0, ExitCheckFailed = 1, ExitBadInput = 2, ExitDownloa
 // "zeichwerk-cli <command>: " prefix of error messages.
 class CommandOptions {
 public:
-    CommandOptions(const char* command, const char* usage, CliIo& io) : m_command(command), m_usage(usage), m_io(io) {}
+    CommandOptions(const char* command, QString usage, CliIo& io)
+        : m_command(command), m_usage(std::move(usage)), m_io(io) {}
 
     QCommandLineParser parser;
 
@@ -34,7 +35,7 @@ public:
 
 private:
     const char* m_command;
-    const char* m_usage;
+    QString m_usage;
     CliIo& m_io;
 };
 constexpr int GoOn = -1;
@@ -57,8 +58,10 @@ int runUpdateArticles(const QStringList& args, CliIo& io);
 int runLabel(const QStringList& args, CliIo& io);
 
 // The RTF picture group of a barcode picture as the label builder draws it (type by
-// name or number, angle "0", "-90" or empty); raises AppError for anything else.
-QString barcodePictureGroup(const QString& type, const QString& text, const QString& angle);
+// name or number, angle "0", "-90" or empty, printer resolution "0", empty or
+// 100 to 1200); raises AppError for anything else.
+QString barcodePictureGroup(const QString& type, const QString& text, const QString& angle,
+                            const QString& printerDpi = QString());
 
 // The table of commands, in the order --help lists them.
 const QList<Command>& commands();

@@ -1,6 +1,7 @@
 #include "cli/LabelCommand.h"
 
 #include "core/Startup.h"
+#include "labeldoc/PrinterPicture.h"
 #include "labels/LabelLogic.h"
 #include "platform/Platform.h"
 
@@ -9,6 +10,17 @@ namespace zw::cli {
 QCommandLineOption labelValueOption(const char* name, const char* valueName) {
     return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
 }
+
+namespace {
+
+const char* const kSharedUsage =
+    "Every label kind also takes:\n"
+    "  --printer-dpi N       draw the barcodes in whole dots of an N-dpi label printer (100 to 1200),\n"
+    "                        or 0 for the standard pictures, instead of the setting DruckerAufloesung\n";
+
+const QString PrinterDpi = QStringLiteral("printer-dpi");
+
+} // namespace
 
 const QList<LabelKind>& labelKinds() {
     static const QList<LabelKind> kinds = {
@@ -44,12 +56,13 @@ int runLabel(const QStringList& args, CliIo& io) {
     return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h")) ? ExitOk : ExitBadInput;
 }
 
-LabelCommand::LabelCommand(const char* usage, CliIo& io) : cmd("label", usage, io), parser(cmd.parser), m_io(io) {}
+LabelCommand::LabelCommand(const char* usage, CliIo& io)
+    : cmd("label", QString::fromUtf8(usage) + QLatin1String(kSharedUsage), io), parser(cmd.parser), m_io(io) {}
 
 int LabelCommand::parse(const QStringList& args, const QList<QCommandLineOption>& own, const QStringList& required,
                         const QStringList& copies) {
     QList<QCommandLineOption> options{labelValueOption("program-folder", "DIR"), labelValueOption("home", "DIR"),
-                                      labelValueOption("copies", "N")};
+                                      labelValueOption("copies", "N"), labelValueOption("printer-dpi", "N")};
     options += own;
     if (const int status = cmd.parse(options, args); status != GoOn)
         return status;
@@ -61,6 +74,10 @@ int LabelCommand::parse(const QStringList& args, const QList<QCommandLineOption>
     }
     if (!copies.contains(this->copies()))
         return cmd.badInput(QStringLiteral("--copies must be %1").arg(copies.join(QStringLiteral(" or "))));
+    if (parser.isSet(PrinterDpi) &&
+        (parser.value(PrinterDpi).isEmpty() || !printerResolutionFromText(parser.value(PrinterDpi))))
+        return cmd.badInput(
+            QStringLiteral("--printer-dpi must be 0 or 100 to 1200, not '%1'").arg(parser.value(PrinterDpi)));
     return GoOn;
 }
 
@@ -98,6 +115,8 @@ int LabelCommand::setUp(bool articles) {
 
 void LabelCommand::create(LabelLogic& label) {
     label.FormCreate();
+    if (parser.isSet(PrinterDpi))
+        label.printerResolution = printerResolutionFromText(parser.value(PrinterDpi));
     const Startup::SupplierNumbers numbers = Startup::supplierNumbers();
     if (MaskEditField* field = label.supplierNumberField())
         field->setText(numbers.sap);

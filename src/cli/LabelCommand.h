@@ -38,9 +38,10 @@ QList<MaskOptionSpec> sonderteilMaskOptions();
 // An option with a value, as the label commands declare theirs.
 QCommandLineOption labelValueOption(const char* name, const char* valueName);
 
-// What every label kind shares: --program-folder, --home and --copies; the
-// start-up the main window runs before a form shows; the supplier numbers the
-// window hands to the form; the print and its exit status.
+// What every label kind shares: --program-folder, --home, --copies and
+// --printer-dpi; the start-up the main window runs before a form shows; the
+// supplier numbers the window hands to the form; the print and its exit status.
+// The kind's usage text is followed by the shared options it does not name.
 class LabelCommand {
 public:
     LabelCommand(const char* usage, CliIo& io);
@@ -86,7 +87,7 @@ public:
     Installation& installation() { return *m_installation; }
 
     // FormCreate, then the supplier numbers as the main window hands them
-    // over; "4x" ticked for --copies 4.
+    // over; "4x" ticked for --copies 4; --printer-dpi when given.
     void create(LabelLogic& label);
     // "Drucken": status 0 with the document's path on the output, or 1 when a
     // check failed (its message is already on the error stream).

@@ -32,6 +32,10 @@ int Settings::read(const SettingsKey<int>& key, int defaultValue) const {
     return m_ini.readInteger(latin1(key.section), latin1(key.name), defaultValue);
 }
 
+QString Settings::text(const SettingsKey<int>& key) const {
+    return m_ini.readString(latin1(key.section), latin1(key.name), QString());
+}
+
 bool Settings::read(const SettingsKey<bool>& key, bool defaultValue) const {
     return m_ini.readBool(latin1(key.section), latin1(key.name), defaultValue);
 }

@@ -67,6 +67,8 @@ public:
     QString read(const SettingsKey<QString>& key, const QString& defaultValue) const;
     // An integer, or `defaultValue` when the key is missing or holds no integer.
     int read(const SettingsKey<int>& key, int defaultValue) const;
+    // The key's text as the file holds it; empty when the key is missing.
+    QString text(const SettingsKey<int>& key) const;
     // Boolean text ("true"/"false" in any case, or a number); other text raises AppError.
     bool read(const SettingsKey<bool>& key, bool defaultValue) const;
     // The list's values in file order (the key names are not used).

@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "editor/Optionen.h"
+#include "labeldoc/PrinterPicture.h"
 #include "labels/LabelFields.h"
 
 #include <QString>
@@ -95,8 +96,8 @@ public:
     // The printer resolution the box names: 0 for "Standard", else
     // MinResolution to MaxResolution dpi; -1 when it names none of these.
     int printerResolution() const;
-    static constexpr int MinResolution = 100;
-    static constexpr int MaxResolution = 1200;
+    static constexpr int MinResolution = MinDruckerAufloesung;
+    static constexpr int MaxResolution = MaxDruckerAufloesung;
 
     // State of the dialog besides its controls.
     std::unique_ptr<TOptionen> myOption;

@@ -29,11 +29,13 @@ void TRTFGebindeObjekt::ErstelleBarcode_EAN_Bitmap(const QString& Zahlenreihe, T
         ImageCanvas canvas(picture);
         barcode.DrawBarcode(canvas);
         Barcode_EAN_Image = picture.copy(0, 0, PictureLength, BarHeight);
+        Barcode_EAN_Image.setText(QLatin1String(BarcodeAngleKey), QStringLiteral("0"));
     } else if (Drehung == -90) {
         QImage picture = whitePicture(PictureDepth, PictureLength);
         ImageCanvas canvas(picture);
         barcode.DrawBarcode(canvas);
         Barcode_EAN_Image_Minus_90_Grad = picture.copy(0, 0, BarHeight, PictureLength);
+        Barcode_EAN_Image_Minus_90_Grad.setText(QLatin1String(BarcodeAngleKey), QStringLiteral("-90"));
     }
 }
 

@@ -42,6 +42,9 @@ public:
     QString sErgebnisDatei;
     QString Lieferantennummer;
     QString LieferantennummerKurz;
+    // The label printer's resolution in dpi (100 to 1200) the barcode pictures
+    // are drawn for; 0, the default, draws the screen's pictures.
+    int DruckerAufloesung = 0;
 
     // ---- Template filling and output
 
@@ -65,11 +68,15 @@ public:
     // ---- Pictures
 
     // RTFBild := the picture group of Bitmap; boolDebug enlarges the written sizes by 2.5.
+    // A barcode bitmap of ErstelleBarcode_EAN_Bitmap becomes, while
+    // DruckerAufloesung is a printer resolution, its picture in whole printer
+    // dots, shown at its size at that resolution.
     bool SchreibeBildInRtf(const QImage& Bitmap, const ReferenceDevice* RefDC_ = nullptr, bool boolDebug = false);
     // Errors are raised as "<stage> SchreibeBildInRtf Picture: <message>".
     static QString ErmittleAusBildRtfBeschreibung(const QImage& Bitmap, int Groesex, int Groesey, const QString& sTyp,
                                                   const ReferenceDevice* RefDC_);
     static QString SetzeSymbol(const QString& symboltext, const QString& endung);
+    static constexpr const char* BarcodeAngleKey = "Drehung";
 
     // ---- Barcode digit rows; each raises AppError with its message for a bad length
 
@@ -84,6 +91,8 @@ public:
     // Draws Zahlenreihe as a 25-pixel-high barcode starting at the picture's edge:
     // 175 x 25 pixels into Barcode_EAN_Image at angle 0, 25 x 175 into
     // Barcode_EAN_Image_Minus_90_Grad at -90; any other angle draws nothing.
+    // The bitmap carries its angle as the image text BarcodeAngleKey, which
+    // copies keep, so that SchreibeBildInRtf knows which way its bars run.
     void ErstelleBarcode_EAN_Bitmap(const QString& Zahlenreihe, TBarcodeType typ, double Drehung);
 
     // ---- Input checks; true when the input is acceptable. PruefeStk and PruefeHSW

@@ -4,6 +4,7 @@
 #include "base/Convert.h"
 #include "core/DataModule.h"
 #include "core/Settings.h"
+#include "labeldoc/PrinterPicture.h"
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "platform/Platform.h"
 #include "texts/Messages.h"
@@ -91,8 +92,25 @@ PrintOutcome LabelLogic::stop(const PrintCheck& check) {
     return out;
 }
 
+int LabelLogic::printerResolutionForPrint() {
+    if (printerResolution)
+        return *printerResolution;
+    const QString text = Settings::homeFirst().text(settings::DruckerAufloesung);
+    if (const std::optional<int> dpi = printerResolutionFromText(text)) {
+        m_reportedResolution.clear();
+        return *dpi;
+    }
+    if (text != m_reportedResolution) {
+        m_reportedResolution = text;
+        showWarning(QString(), msgText(msg::DruckerAufloesungInIniUngueltig));
+    }
+    return 0;
+}
+
 PrintOutcome LabelLogic::produceDocument(const std::function<void()>& addValues) {
     try {
+        // Read at every print: the article editor may have changed it meanwhile.
+        GebindeObjekt->DruckerAufloesung = printerResolutionForPrint();
         addValues();
         PrintOutcome out;
         out.document = GebindeObjekt->ErstelleRTFundOffneDiese();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 namespace zw {
 
@@ -47,6 +48,10 @@ public:
     std::unique_ptr<TRTFGebindeObjekt> GebindeObjekt;
     RadioField cb1fach{QStringLiteral("cb1fach")};
     RadioField cb4fach{QStringLiteral("cb4fach")};
+    // The printer resolution the barcode pictures are drawn for instead of the
+    // setting DruckerAufloesung (the command line's --printer-dpi): 0 for the
+    // standard pictures, or 100 to 1200 dpi.
+    std::optional<int> printerResolution;
 
 protected:
     // The form's templates; its constructor fills them.
@@ -94,6 +99,11 @@ protected:
     static QStringList unitItems();
 
 private:
+    // printerResolution, else the setting; a setting no printer has is
+    // reported once (message 490) and gives the standard pictures.
+    int printerResolutionForPrint();
+    QString m_reportedResolution;
+
     static PrintOutcome stop(const PrintCheck& check);
     PrintOutcome produceDocument(const std::function<void()>& addValues);
 };

@@ -63,6 +63,7 @@ constexpr std::array kMessages{
     msg::OeffnenMit,
     msg::DruckerAufloesungUngueltig,
     msg::UngueltigerEingabewert,
+    msg::DruckerAufloesungInIniUngueltig,
 };
 
 // findMessage relies on the order.

@@ -96,6 +96,13 @@ inline constexpr Message DruckerAufloesungUngueltig{452, u"Druckerauflösung: St
                                                     Spelling::Uebersetzen};
 inline constexpr Message UngueltigerEingabewert{453, u"Ungültiger Eingabewert. Mit Esc verwerfen Sie die Änderung.",
                                                 Spelling::Uebersetzen};
+// A printer resolution in Barcode.ini that no printer has: the label is printed
+// with the standard barcode pictures.
+inline constexpr Message DruckerAufloesungInIniUngueltig{490,
+                                                         u"Die Druckerauflösung in Barcode.ini ist ungültig (Standard "
+                                                         u"oder 100 bis 1200 dpi): die Barcodes werden in "
+                                                         u"Standardauflösung gedruckt.",
+                                                         Spelling::Uebersetzen};
 } // namespace msg
 
 // Every message above, in ascending order of number.

@@ -67,6 +67,9 @@ TEST(CliPicture, PrintsTheGroupOfTheLabelsBarcodePicture) {
     builder.ErstelleBarcode_EAN_Bitmap("123", bcCodeCodabar, 0);
     builder.SchreibeBildInRtf(builder.Barcode_EAN_Image);
     const QString codabar = builder.RTFBild + "\n";
+    builder.DruckerAufloesung = 300;
+    builder.SchreibeBildInRtf(builder.Barcode_EAN_Image_Minus_90_Grad);
+    const QString rotatedRow300 = builder.RTFBild + "\n";
     struct Row {
         QStringList args;
         int status;
@@ -79,6 +82,11 @@ TEST(CliPicture, PrintsTheGroupOfTheLabelsBarcodePicture) {
         {{"--type", "bcCode128C", "--text", "123456710830212345", "--angle", "-90"}, 0, rotatedRow},
         {{"--type", "code128c", "--text", "123456710830212345", "--angle", "-90"}, 0, rotatedRow},
         {{"--type", "bcCodeCodabar", "--text", "123"}, 0, codabar}, // display name "Codebar"
+        {{"--type", "bcCode128C", "--text", "123456710830212345", "--angle", "-90", "--printer-dpi", "300"},
+         0,
+         rotatedRow300},
+        {{"--type", "bcCodeEAN13", "--text", "4006381333931", "--printer-dpi", "0"}, 0, ean},
+        {{"--type", "bcCodeEAN13", "--text", "4006381333931", "--printer-dpi", "50"}, 2, ""},
         {{"--type", "bcCodeEAN99", "--text", "1"}, 2, ""},
         {{"--type", "23", "--text", "1"}, 2, ""},
         {{"--type", "bcCode128C", "--text", "1", "--angle", "90"}, 2, ""},
@@ -91,6 +99,7 @@ TEST(CliPicture, PrintsTheGroupOfTheLabelsBarcodePicture) {
     }
     EXPECT_TRUE(ean.startsWith("{\\pict\\wmetafile8\\picw4637\\pich662\\picwgoal2625\\pichgoal375 "));
     EXPECT_TRUE(rotatedRow.startsWith("{\\pict\\wmetafile8\\picw662\\pich4637\\picwgoal375\\pichgoal2625 "));
+    EXPECT_TRUE(rotatedRow300.contains("\\picwgoal374\\pichgoal2640 ")) << rotatedRow300.left(80).toStdString();
 }
 
 TEST(CliFill, WritesTheDocumentAndPrintsItsPath) {

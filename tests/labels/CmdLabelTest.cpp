@@ -362,5 +362,71 @@ TEST(CmdLabel, AnErrorOutsideTheChecksExitsTwoWithItsMessage) {
     EXPECT_TRUE(res.err.contains(QStringLiteral("VorlageLagerteil_1fach.rtf"))) << res.err.toStdString();
 }
 
+// The barcode pictures follow DruckerAufloesung, or --printer-dpi before it;
+// with neither, 0 or a resolution no printer has, the document is the one
+// made without the setting, byte for byte.
+TEST(CmdLabel, PrinterResolutionFromTheSettingOrTheOption) {
+    const QByteArray supplier = "[Einstellungen]\r\nSAPLieferantennummer=12345\r\nLieferantennummerKurz=42\r\n";
+    const QStringList date{QStringLiteral("--date"), QStringLiteral("2030-06-14")};
+    QByteArray standard;
+    {
+        CliInstallation c;
+        const auto res = c.run(date);
+        ASSERT_EQ(res.status, 0) << res.err.toStdString();
+        standard = test::readFile(res.out.trimmed());
+        ASSERT_TRUE(standard.contains("\\picwgoal2625\\pichgoal375 "));
+    }
+    struct Row {
+        const char* what;
+        QByteArray setting;
+        QStringList args;
+        int status;
+        const char* goals; // the digit row's and the EAN's goal sizes, or empty: the standard document
+        bool warned;       // message 490
+    } rows[] = {
+        {"setting 0", "DruckerAufloesung=0\r\n", {}, 0, "", false},
+        {"a setting no printer has", "DruckerAufloesung=50\r\n", {}, 0, "", true},
+        {"a setting that is no number", "DruckerAufloesung=hoch\r\n", {}, 0, "", true},
+        {"--printer-dpi 0 over a setting", "DruckerAufloesung=300\r\n", {"--printer-dpi", "0"}, 0, "", false},
+        {"setting 203", "DruckerAufloesung=203\r\n", {}, 0, "\\picwgoal2880\\pichgoal376 ", false},
+        {"--printer-dpi over a setting",
+         "DruckerAufloesung=203\r\n",
+         {"--printer-dpi", "600"},
+         0,
+         "\\picwgoal2628\\pichgoal374 ",
+         false},
+        {"--printer-dpi over a bad setting",
+         "DruckerAufloesung=50\r\n",
+         {"--printer-dpi", "300"},
+         0,
+         "\\picwgoal2640\\pichgoal374 ",
+         false},
+        {"--printer-dpi below 100", "", {"--printer-dpi", "99"}, 2, "", false},
+        {"--printer-dpi no number", "", {"--printer-dpi", "300dpi"}, 2, "", false},
+        {"--printer-dpi empty", "", {"--printer-dpi", ""}, 2, "", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        CliInstallation c;
+        c.inst.writeProgramSettings(supplier + r.setting);
+        const auto res = c.run(date + r.args);
+        ASSERT_EQ(res.status, r.status) << res.err.toStdString();
+        const QString warning = catalogueText(c.inst.program(), "SpracheD.txt", 490);
+        ASSERT_FALSE(warning.isEmpty());
+        EXPECT_EQ(res.err.count(warning), r.warned ? 1 : 0) << res.err.toStdString();
+        if (r.status != 0) {
+            EXPECT_TRUE(res.err.contains(QStringLiteral("--printer-dpi"))) << res.err.toStdString();
+            continue;
+        }
+        const QByteArray rtf = test::readFile(res.out.trimmed());
+        if (QByteArray(r.goals).isEmpty()) {
+            EXPECT_TRUE(rtf == standard);
+        } else {
+            EXPECT_EQ(rtf.count(r.goals), 2) << "the digit row and the EAN";
+            EXPECT_FALSE(rtf.contains("goal2625"));
+        }
+    }
+}
+
 } // namespace
 } // namespace zw

@@ -387,6 +387,36 @@ TEST(StockPartLabel, FourUpChoiceWritesTheFourUpDocument) {
     EXPECT_EQ(s.label.builder().sVorlageDatei, QStringLiteral("VorlageLagerteil_4fach.rtf"));
 }
 
+// Every print reads the printer resolution anew (the article editor may change
+// it while the form is open); one no printer has is reported once while it
+// stands, and prints the standard pictures. The form shows the screen picture.
+TEST(StockPartLabel, PrintReadsThePrinterResolutionEachTime) {
+    StockPart s;
+    s.installValueTemplate();
+    s.fillValid();
+    const QByteArray supplier = "[Einstellungen]\r\nSAPLieferantennummer=12345\r\nLieferantennummerKurz=42\r\n";
+    const QString warning = msgText(msg::DruckerAufloesungInIniUngueltig);
+    const struct {
+        QByteArray setting;
+        int dpi;
+        bool warned;
+    } prints[] = {{"DruckerAufloesung=203", 203, false}, {"DruckerAufloesung=50", 0, true},
+                  {"DruckerAufloesung=50", 0, false},    {"DruckerAufloesung=300", 300, false},
+                  {"DruckerAufloesung=50", 0, true},     {"", 0, false}};
+    for (const auto& p : prints) {
+        SCOPED_TRACE(p.setting.toStdString());
+        s.inst.writeProgramSettings(supplier + p.setting + "\r\n");
+        s.inst.fake().messages.clear();
+        const PrintOutcome out = s.label.btnDruckClick();
+        ASSERT_EQ(out.kind, PrintOutcome::Printed);
+        EXPECT_EQ(s.inst.fake().messageTexts(), p.warned ? QStringList{warning} : QStringList{});
+        EXPECT_EQ(s.label.builder().DruckerAufloesung, p.dpi);
+        const QString row = s.values(out.document).value(QStringLiteral("08"));
+        EXPECT_EQ(row.contains(QStringLiteral("\\picwgoal2625\\pichgoal375 ")), p.dpi == 0);
+        EXPECT_EQ(s.label.ImBarcode.picture().size(), QSize(175, 25));
+    }
+}
+
 TEST(StockPartLabel, AFailedPrintLeavesNoValuesForTheNext) {
     StockPart s;
     s.installValueTemplate();

@@ -153,7 +153,7 @@ QString widePicture(QString group) {
     return group.replace(QStringLiteral("goal2625"), QStringLiteral("goal2880"));
 }
 
-QString pictureValue(TRTFGebindeObjekt& builder, const LayoutParagraph& p) {
+QString pictureValue(TRTFGebindeObjekt& builder, const LayoutParagraph& p, bool widest) {
     if (p.shows == LayoutParagraph::Picture::Symbol) {
         builder.SchreibeBildInRtf(QImage(resourcePath(QStringLiteral("KreisS.bmp"))));
         return builder.RTFBild;
@@ -162,16 +162,17 @@ QString pictureValue(TRTFGebindeObjekt& builder, const LayoutParagraph& p) {
     builder.ErstelleBarcode_EAN_Bitmap(ean ? kSampleEan : kSampleRow, ean ? bcCodeEAN13 : bcCode128C,
                                        p.turned ? -90 : 0);
     builder.SchreibeBildInRtf(p.turned ? builder.Barcode_EAN_Image_Minus_90_Grad : builder.Barcode_EAN_Image);
-    return widePicture(builder.RTFBild);
+    return widest ? widePicture(builder.RTFBild) : builder.RTFBild;
 }
 
 } // namespace
 
-QString fillTemplate(const TemplateCase& t, const QString& folder) {
+QString fillTemplate(const TemplateCase& t, const QString& folder, const FillOptions& options) {
     const BuilderFolders folders(folder);
     TRTFGebindeObjekt builder;
+    builder.DruckerAufloesung = options.printerDpi;
     builder.sVorlageDatei = t.file;
-    builder.sErgebnisDatei = QFileInfo(t.file).completeBaseName();
+    builder.sErgebnisDatei = options.name.isEmpty() ? QFileInfo(t.file).completeBaseName() : options.name;
     std::vector<LayoutSpot> spots = t.layout().spots();
     std::sort(spots.begin(), spots.end(), [](const LayoutSpot& a, const LayoutSpot& b) {
         return a.paragraph->placeholder() < b.paragraph->placeholder();
@@ -180,7 +181,7 @@ QString fillTemplate(const TemplateCase& t, const QString& folder) {
         const LayoutParagraph& p = *s.paragraph;
         if (p.placeholder())
             builder.AddEinWert(QStringLiteral("%1").arg(p.placeholder(), 2, 10, QLatin1Char('0')),
-                               p.picture ? pictureValue(builder, p) : p.widestValue());
+                               p.picture ? pictureValue(builder, p, options.widestPictures) : p.widestValue());
     }
     return builder.ErstelleRTF();
 }

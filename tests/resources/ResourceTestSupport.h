@@ -47,10 +47,19 @@ struct PdfWord {
 };
 std::vector<PdfWord> pdfWords(const QString& pdf);
 
+// How fillTemplate draws the barcode pictures and names the document.
+struct FillOptions {
+    // The builder's printer resolution (0: the screen's pictures).
+    int printerDpi = 0;
+    // Screen pictures shown as wide as the templates make room for (2880 twips).
+    bool widestPictures = true;
+    // The document's base name; empty: the template's own.
+    QString name;
+};
+
 // The template filled by the label builder as a label form fills it, with the
-// widest value each field allows (its description's) and barcode pictures as
-// wide as the templates make room for; written into `folder` under the
-// template's own base name. Returns the document's path.
-QString fillTemplate(const TemplateCase& layout, const QString& folder);
+// widest value each field allows (its description's) and the sample barcodes;
+// written into `folder`. Returns the document's path.
+QString fillTemplate(const TemplateCase& layout, const QString& folder, const FillOptions& options = {});
 
 } // namespace zw::test

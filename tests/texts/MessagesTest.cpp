@@ -62,10 +62,10 @@ TEST_F(Messages, CatalogueTextReplacesTheFallbackUnderTheSameNumber) {
 }
 
 TEST_F(Messages, TableHoldsEveryMessageNumberOnce) {
-    const QList<int> expected = {310, 311, 312, 313, 314, 315, 316, 317, 320, 321, 322, 323, 324,
-                                 325, 326, 327, 328, 329, 330, 331, 332, 333, 340, 341, 342, 360,
-                                 361, 362, 363, 370, 371, 372, 381, 382, 383, 384, 389, 392, 394,
-                                 400, 401, 440, 441, 442, 443, 444, 445, 446, 447, 448, 452, 453};
+    const QList<int> expected = {310, 311, 312, 313, 314, 315, 316, 317, 320, 321, 322, 323, 324, 325,
+                                 326, 327, 328, 329, 330, 331, 332, 333, 340, 341, 342, 360, 361, 362,
+                                 363, 370, 371, 372, 381, 382, 383, 384, 389, 392, 394, 400, 401, 440,
+                                 441, 442, 443, 444, 445, 446, 447, 448, 452, 453, 490};
     QList<int> numbers;
     for (const Message& m : allMessages())
         numbers << m.number;
