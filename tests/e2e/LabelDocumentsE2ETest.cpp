@@ -322,9 +322,12 @@ const Rendered& rendered() {
                           {"--barcode", "01=bcCode128C:" + Row + angle, "--barcode", "02=bcCodeEAN13:" + Ean + angle}});
         }
         QStringList documents = labelCommandDocuments(s->dir, failure);
-        failure += installSparePart(QDir(s->dir.path()));
-        const QStringList installation{
-            "--program-folder", s->dir.filePath("program"), "--home", home, "--matnr", "1234567", "--week", "08.13"};
+        // An installation of its own: the demo installation above holds other articles.
+        const QString spare = s->dir.filePath("spare");
+        QDir().mkpath(spare);
+        failure += installSparePart(QDir(spare));
+        const QStringList installation{"--program-folder", spare + "/program", "--home", home,
+                                       "--matnr",          "1234567",          "--week", "08.13"};
         for (const QStringList& args :
              {QStringList{"--copies", "4"}, QStringList{"--version", "bag", "--copies", "8", "--barcode-type", "nwep",
                                                         "--prodnr", "000123", "--eei"}}) {
