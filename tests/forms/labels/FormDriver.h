@@ -6,6 +6,7 @@
 #include "labeldoc/RTFGebindeObjekt.h"
 #include "labels/LabelLayout.h"
 
+#include "FormInput.h"
 #include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
@@ -41,28 +42,6 @@ template <class F> struct ShownForm {
     F* operator->() { return form.get(); }
     QStringList messages() { return inst.fake().messageTexts(); }
 };
-
-// Types `text` into an edit or an editable combo box: over the whole text of a
-// plain edit, from the first position of a masked one.
-inline void typeInto(QWidget* w, const QString& text) {
-    if (auto* combo = qobject_cast<QComboBox*>(w))
-        w = combo->lineEdit();
-    auto* edit = qobject_cast<QLineEdit*>(w);
-    w->setFocus();
-    if (edit && !edit->inputMask().isEmpty())
-        edit->setCursorPosition(0);
-    else if (edit)
-        edit->selectAll();
-    QTest::keyClicks(w, text);
-}
-
-// Picks item `index` from the drop-down list of `combo` with the mouse.
-inline void chooseItem(QComboBox* combo, int index) {
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const QRect r = view->visualRect(view->model()->index(index, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-}
 
 // The inputs of printed values stand on the picture of the label `kind`, each
 // in the cell where the label's description prints its value; no other
