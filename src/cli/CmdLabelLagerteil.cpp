@@ -41,10 +41,6 @@ const std::vector<MaskOption<StockPartLabel>>& stockPartMaskOptions() {
     return options;
 }
 
-QCommandLineOption valueOption(const char* name, const char* valueName) {
-    return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
-}
-
 } // namespace
 
 QList<MaskOptionSpec> lagerteilMaskOptions() {

@@ -6,13 +6,9 @@
 
 namespace zw::cli {
 
-namespace {
-
 QCommandLineOption valueOption(const char* name, const char* valueName) {
     return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
 }
-
-} // namespace
 
 const QList<LabelKind>& labelKinds() {
     static const QList<LabelKind> kinds = {

@@ -29,6 +29,9 @@ const QList<LabelKind>& labelKinds();
 int runLabelLagerteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> lagerteilMaskOptions();
 
+// An option with a value, `--name VALUE`.
+QCommandLineOption valueOption(const char* name, const char* valueName);
+
 // What every label kind shares: --program-folder, --home and --copies; the
 // start-up the main window runs before a form shows; the supplier numbers the
 // window hands to the form; the print and its exit status.
