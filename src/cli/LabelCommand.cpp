@@ -13,6 +13,7 @@ QCommandLineOption valueOption(const char* name, const char* valueName) {
 const QList<LabelKind>& labelKinds() {
     static const QList<LabelKind> kinds = {
         {"lagerteil", runLabelLagerteil, lagerteilMaskOptions},
+        {"typenschild", runLabelTypenschild, typenschildMaskOptions},
     };
     return kinds;
 }

@@ -28,6 +28,8 @@ const QList<LabelKind>& labelKinds();
 
 int runLabelLagerteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> lagerteilMaskOptions();
+int runLabelTypenschild(const QStringList& args, CliIo& io);
+QList<MaskOptionSpec> typenschildMaskOptions();
 
 // An option with a value, `--name VALUE`.
 QCommandLineOption valueOption(const char* name, const char* valueName);

@@ -25,6 +25,22 @@ struct CliInstallation {
              makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900"))});
         test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
         inst.dataModule->SchreibeArtikelINI();
+        for (const char* copies : {"_1fach", "_4fach"})
+            for (const char* size : {"", "_klein", "_sehrklein"})
+                test::installResource(
+                    QStringLiteral("VorlageEinzelteil%1%2.rtf").arg(QLatin1String(copies), QLatin1String(size)),
+                    inst.program());
+    }
+
+    // What each label kind needs for a valid label of the first article.
+    static QStringList requiredArgs(const QString& kind) {
+        if (kind == QLatin1String("typenschild"))
+            return {QStringLiteral("--matnr"), QStringLiteral("1234567"), QStringLiteral("--week"),
+                    QStringLiteral("08.25")};
+        return {QStringLiteral("--matnr"), QStringLiteral("1234567"),    QStringLiteral("--week"),
+                QStringLiteral("08.25"),   QStringLiteral("--quantity"), QStringLiteral("2"),
+                QStringLiteral("--unit"),  QStringLiteral("Stk"),        QStringLiteral("--inspector"),
+                QStringLiteral("M. Weber")};
     }
 
     struct Result {
@@ -32,19 +48,16 @@ struct CliInstallation {
         QString out;
         QString err;
     };
-    Result run(const QStringList& extra, bool withDefaults = true) {
+    Result run(const QStringList& extra, bool withDefaults = true, const QString& kind = QStringLiteral("lagerteil")) {
         QStringList argv{QStringLiteral("zeichwerk-cli"),
                          QStringLiteral("label"),
-                         QStringLiteral("lagerteil"),
+                         kind,
                          QStringLiteral("--program-folder"),
                          inst.program(),
                          QStringLiteral("--home"),
                          inst.home()};
         if (withDefaults)
-            argv << QStringLiteral("--matnr") << QStringLiteral("1234567") << QStringLiteral("--week")
-                 << QStringLiteral("08.25") << QStringLiteral("--quantity") << QStringLiteral("2")
-                 << QStringLiteral("--unit") << QStringLiteral("Stk") << QStringLiteral("--inspector")
-                 << QStringLiteral("M. Weber");
+            argv << requiredArgs(kind);
         argv << extra;
         QString out, err;
         QTextStream o(&out), e(&err);
@@ -140,8 +153,7 @@ TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
         const QString option = QStringLiteral("--") + QLatin1String(o.spec.name);
         const QString example = QLatin1String(o.spec.example);
         SCOPED_TRACE(option.toStdString());
-        ASSERT_EQ(o.kind, QStringLiteral("lagerteil")) << "a new label kind needs its arguments in this test";
-        const auto res = c.run({option, example});
+        const auto res = c.run({option, example}, true, o.kind);
         EXPECT_EQ(res.status, 0) << res.err.toStdString();
 
         QStringList spoiled{example + QLatin1Char('0'), example.mid(1), QLatin1Char(' ') + example.chopped(1)};
@@ -159,7 +171,7 @@ TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
             if (value == example)
                 continue;
             SCOPED_TRACE(value.toStdString());
-            const auto bad = c.run({option, value});
+            const auto bad = c.run({option, value}, true, o.kind);
             EXPECT_EQ(bad.status, 2);
             EXPECT_TRUE(bad.out.isEmpty());
             EXPECT_EQ(bad.err.trimmed(), QStringLiteral("zeichwerk-cli label: %1: expected %2, e.g. %3")
@@ -207,6 +219,102 @@ TEST(CmdLabel, AnErrorOutsideTheChecksExitsTwoWithItsMessage) {
     EXPECT_EQ(res.status, 2);
     EXPECT_TRUE(res.out.isEmpty());
     EXPECT_TRUE(res.err.contains(QStringLiteral("VorlageLagerteil_1fach.rtf"))) << res.err.toStdString();
+}
+
+TEST(CmdLabel, TypePlateStatusesSizesAndValues) {
+    const auto rtf = [](const QString& v) { return TRTFGebindeObjekt::WandleTextInRtf(v).toLatin1(); };
+    struct Row {
+        const char* what;
+        QStringList args;
+        QByteArray settings; // program folder's Barcode.ini instead of the installation's, or empty
+        int status;
+        QString document;     // written and printed, or empty
+        int message;          // catalogue message on stderr, or 0
+        QStringList contains; // values the document holds
+        QString error = {};   // part of a bad-input message
+    } rows[] = {
+        {"the large plate by default",
+         {},
+         {},
+         0,
+         QStringLiteral("Einzelteil_1fach.rtf"),
+         0,
+         {QStringLiteral("Flansch DN50"), QStringLiteral("123456720850412345"), QStringLiteral("2085"),
+          QStringLiteral("Los 7")}},
+        {"small, 4-up",
+         {"--size", "small", "--copies", "4"},
+         {},
+         0,
+         QStringLiteral("Einzelteil_4fach_klein.rtf"),
+         0,
+         {}},
+        {"very small", {"--size", "very-small"}, {}, 0, QStringLiteral("Einzelteil_1fach_sehrklein.rtf"), 0, {}},
+        {"the energy-efficiency class",
+         {"--eei"},
+         {},
+         0,
+         QStringLiteral("Einzelteil_1fach.rtf"),
+         0,
+         {QStringLiteral("EEI ≤ 0,23")}},
+        {"a class of its own and a supplier field",
+         {"--eei-value", "A+++", "--supplier-field", "Charge 7"},
+         {},
+         0,
+         QStringLiteral("Einzelteil_1fach.rtf"),
+         0,
+         {QStringLiteral("EEI A+++"), QStringLiteral("Charge 7")}},
+        {"a week the form refuses", {"--week", "00.00"}, {}, 1, {}, 330, {}},
+        {"an unknown material number", {"--matnr", "9"}, {}, 1, {}, 361, {}},
+        {"10 digits without short supplier number",
+         {"--matnr", "1234567890"},
+         "[Einstellungen]\r\nSAPLieferantennummer=12345\r\n",
+         1,
+         {},
+         389,
+         {}},
+        {"an unknown size", {"--size", "huge"}, {}, 2, {}, 0, {}, QStringLiteral("--size must be")},
+        {"an 8-up sheet", {"--copies", "8"}, {}, 2, {}, 0, {}, QStringLiteral("--copies must be 1 or 4")},
+        {"a class longer than the form takes",
+         {"--eei-value", "0123456789ABCDEF"},
+         {},
+         2,
+         {},
+         0,
+         {},
+         QStringLiteral("--eei-value: at most 15 characters")},
+        {"a week the mask would shift",
+         {"--week", "8.25"},
+         {},
+         2,
+         {},
+         0,
+         {},
+         QStringLiteral("--week: expected WW.YY, e.g. 08.25")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        CliInstallation c;
+        c.inst.addArticles({makeArticle(QStringLiteral("1234567890"), QStringLiteral("Ersatzteilset"))});
+        c.inst.dataModule->SchreibeArtikelINI();
+        if (!r.settings.isEmpty())
+            c.inst.writeProgramSettings(r.settings);
+        const auto res = c.run(r.args, true, QStringLiteral("typenschild"));
+        EXPECT_EQ(res.status, r.status) << res.err.toStdString();
+        const QString path = c.inst.home() + r.document;
+        EXPECT_EQ(res.out, r.document.isEmpty() ? QString() : path + "\n");
+        if (r.message) {
+            EXPECT_TRUE(res.err.contains(catalogueText(c.inst.program(), "SpracheD.txt", r.message)))
+                << res.err.toStdString();
+        }
+        EXPECT_TRUE(res.err.contains(r.error)) << res.err.toStdString();
+        if (r.document.isEmpty())
+            continue;
+        const QByteArray document = test::readFile(path);
+        for (const QString& value : r.contains)
+            EXPECT_TRUE(document.contains(rtf(value))) << value.toStdString();
+        EXPECT_EQ(document.contains(rtf(QStringLiteral("EEI "))),
+                  r.args.contains(QStringLiteral("--eei")) || r.args.contains(QStringLiteral("--eei-value")));
+    }
 }
 
 } // namespace
