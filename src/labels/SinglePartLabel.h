@@ -10,11 +10,14 @@ namespace zw {
 // material-number box whenever the main window refills the boxes.
 class SinglePartLabel {
 public:
+    SinglePartLabel();
+
     ComboField cmbMatNr{QStringLiteral("cmbMatNr")};
+    // Hidden; the main window hands it no number.
+    MaskEditField edSAPLieferantennr{QStringLiteral("edSAPLieferantennr"), QStringLiteral("00000")};
 
     ComboField* materialNumberBox() { return &cmbMatNr; }
-    // It takes no supplier numbers from the main window.
-    MaskEditField* supplierNumberField() { return nullptr; }
+    MaskEditField* supplierNumberField() { return &edSAPLieferantennr; }
     MaskEditField* shortSupplierNumberField() { return nullptr; }
 
     // The form's operations, each without effect.
@@ -34,5 +37,12 @@ public:
     void cb4fachClick() {}
     void btnAlleSymboleLoeschenClick() {}
 };
+
+inline SinglePartLabel::SinglePartLabel() {
+    cmbMatNr.maxLength = 7;
+    cmbMatNr.setColor(CreamColour);
+    edSAPLieferantennr.setVisible(false);
+    edSAPLieferantennr.setEnabled(false);
+}
 
 } // namespace zw

@@ -57,8 +57,6 @@ void TfrmEinzelteil::buildControls() {
     ImLabelEinzelteil = named(new QLabel(this), QStringLiteral("ImLabelEinzelteil"), QRect(QPoint(8, 8), picture.size()));
     ImLabelEinzelteil->setPixmap(picture.draw());
 
-    l.cmbMatNr.maxLength = 7;
-    l.cmbMatNr.setColor(CreamColour);
     cmbMatNr = bind(new QComboBox(this), l.cmbMatNr);
     cmbMatNr->setGeometry(16, 16, 140, 26);
     const char* const languages[] = {"D", "GB", "FR", "ES", "RU"};
@@ -120,9 +118,8 @@ void TfrmEinzelteil::buildControls() {
     setTag(btnNeu, 206);
     btnDruck = named(new QPushButton(QStringLiteral("Drucken"), this), QStringLiteral("btnDruck"), {420, 410, 100, 34});
     setTag(btnDruck, 207);
-    edSAPLieferantennr = maskEdit(this, QStringLiteral("edSAPLieferantennr"), {420, 340, 72, 24}, QStringLiteral("99999"));
-    edSAPLieferantennr->setEnabled(false);
-    edSAPLieferantennr->hide();
+    edSAPLieferantennr = bind(new QLineEdit(this), l.edSAPLieferantennr);
+    edSAPLieferantennr->setGeometry(420, 340, 72, 24);
 
     // The events are bound to the form's operations, which do nothing.
     runOn(btnDruck, &QPushButton::clicked, [this] { logic.btnDruckClick(); });

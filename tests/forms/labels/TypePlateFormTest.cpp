@@ -265,7 +265,8 @@ TEST(SinglePartForm, OnlyItsMaterialNumberBoxEverChanges) {
     form.materialNumberBox()->fillMaterialNumbers(inst.articles());
     EXPECT_EQ(form.cmbMatNr->count(), 1);
     EXPECT_EQ(form.cmbMatNr->itemText(0), QStringLiteral("1000112"));
-    EXPECT_EQ(form.supplierNumberField(), nullptr);
+    EXPECT_EQ(form.supplierNumberField()->text(), QStringLiteral("     "));
+    EXPECT_FALSE(form.edSAPLieferantennr->isVisibleTo(&form));
 }
 
 } // namespace
