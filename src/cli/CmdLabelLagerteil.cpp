@@ -44,10 +44,7 @@ const std::vector<MaskOption<StockPartLabel>>& stockPartMaskOptions() {
 } // namespace
 
 QList<MaskOptionSpec> lagerteilMaskOptions() {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<StockPartLabel>& o : stockPartMaskOptions())
-        out.append(o.spec);
-    return out;
+    return maskOptionSpecs(stockPartMaskOptions());
 }
 
 int runLabelLagerteil(const QStringList& args, CliIo& io) {

@@ -26,11 +26,6 @@ constexpr int Margin = 8;
 constexpr int ColumnGap = 16;
 constexpr int ColumnWidth = 230;
 
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 } // namespace
 
 TfrmGebindeLagerteil::TfrmGebindeLagerteil(QWidget* parent) : TLabelFormOf<StockPartLabel>(parent) {

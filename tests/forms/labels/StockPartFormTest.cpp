@@ -5,6 +5,7 @@
 #include "labels/LabelLayout.h"
 #include "texts/Messages.h"
 
+#include "FormUser.h"
 #include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
@@ -41,25 +42,13 @@ struct Form {
                          QStringLiteral("4012345020441")),
              makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
         form = std::make_unique<TfrmGebindeLagerteil>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        test::showActive(form.get());
     }
 
     TfrmGebindeLagerteil* operator->() { return form.get(); }
     QStringList messages() { return inst.fake().messageTexts(); }
 
-    void type(QWidget* w, const QString& text) {
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            w = combo->lineEdit();
-        auto* edit = qobject_cast<QLineEdit*>(w);
-        w->setFocus();
-        if (edit && !edit->inputMask().isEmpty())
-            edit->setCursorPosition(0);
-        else if (edit)
-            edit->selectAll();
-        QTest::keyClicks(w, text);
-    }
+    void type(QWidget* w, const QString& text) { test::typeInto(w, text); }
 
     // The user picks the item from the drop-down list.
     void choose(int index) {
