@@ -47,17 +47,15 @@ RadioField* sizeButton(TypePlateLabel& label, const QString& size) {
 int checkLength(CommandOptions& cmd, const char* name, const EditField& field) {
     const QString value = cmd.parser.value(QLatin1String(name));
     if (value.size() > field.maxLength)
-        return cmd.badInput(QStringLiteral("--%1: at most %2 characters").arg(QLatin1String(name)).arg(field.maxLength));
+        return cmd.badInput(
+            QStringLiteral("--%1: at most %2 characters").arg(QLatin1String(name)).arg(field.maxLength));
     return GoOn;
 }
 
 } // namespace
 
 QList<MaskOptionSpec> typenschildMaskOptions() {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<TypePlateLabel>& o : typePlateMaskOptions())
-        out.append(o.spec);
-    return out;
+    return maskOptionSpecs(typePlateMaskOptions());
 }
 
 int runLabelTypenschild(const QStringList& args, CliIo& io) {

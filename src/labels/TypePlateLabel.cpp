@@ -8,11 +8,10 @@
 namespace zw {
 
 TypePlateLabel::TypePlateLabel() : ArticleLabel(QStringLiteral("cmbMatNr")) {
-    templates.add({{{nullptr, QStringLiteral("Einzelteil")}},
-                   copyOptions(),
-                   {{&cbgross, QString()},
-                    {&cbklein, QStringLiteral("_klein")},
-                    {&cbsehrklein, QStringLiteral("_sehrklein")}}});
+    templates.add(
+        {{{nullptr, QStringLiteral("Einzelteil")}},
+         copyOptions(),
+         {{&cbgross, QString()}, {&cbklein, QStringLiteral("_klein")}, {&cbsehrklein, QStringLiteral("_sehrklein")}}});
     makeRadioGroup({&cbgross, &cbklein, &cbsehrklein});
     edKennung.setEnabled(false);
     edLieferantenfeld.maxLength = 38;

@@ -25,11 +25,7 @@ struct CliInstallation {
              makeArticle(QStringLiteral("5550001"), QStringLiteral("Muffe"), QStringLiteral("4012345678900"))});
         test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
         inst.dataModule->SchreibeArtikelINI();
-        for (const char* copies : {"_1fach", "_4fach"})
-            for (const char* size : {"", "_klein", "_sehrklein"})
-                test::installResource(
-                    QStringLiteral("VorlageEinzelteil%1%2.rtf").arg(QLatin1String(copies), QLatin1String(size)),
-                    inst.program());
+        inst.installTypePlateTemplates();
     }
 
     // What each label kind needs for a valid label of the first article.

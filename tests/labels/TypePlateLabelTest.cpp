@@ -27,10 +27,7 @@ struct TypePlate {
     TypePlateLabel label;
 
     TypePlate() {
-        for (const char* copies : {"_1fach", "_4fach"})
-            for (const char* size : {"", "_klein", "_sehrklein"})
-                test::installResource(QStringLiteral("VorlageEinzelteil%1%2.rtf").arg(QLatin1String(copies), QLatin1String(size)),
-                                      inst.program());
+        inst.installTypePlateTemplates();
         TArtikel noDocument = makeArticle(QStringLiteral("3000001"), QStringLiteral("Scheibe"));
         noDocument.ZeichnNr = QStringLiteral("00-00-000-000");
         inst.addArticles({makeArticle(QStringLiteral("1234567"), QStringLiteral("Pumpe KP 40")),
@@ -82,20 +79,45 @@ TEST(TypePlateLabel, ChoosingAnArticleFillsMemoRowAndDateCode) {
         QStringList messages;
         QString memo, zeichnNr, barcode, kennung;
     } rows[] = {
-        {"7 digits: the 5-digit supplier number, date code from character 8", QStringLiteral("1234567"),
-         QStringLiteral("42"), {}, QStringLiteral("Pumpe KP 40"), QStringLiteral("11-05-044-010"),
-         QStringLiteral("123456710830412345"), QStringLiteral("1083")},
-        {"10 digits: the short supplier number, date code from character 11", QStringLiteral("1234567890"),
-         QStringLiteral("42"), {}, QStringLiteral("Ersatzteilset"), QStringLiteral("11-05-044-010"),
-         QStringLiteral("123456789010830442"), QStringLiteral("1083")},
-        {"10 digits without short supplier number warn and still fill", QStringLiteral("1234567890"), QString(),
-         {msgText(msg::ZweistelligeLiefNrNoetig)}, QStringLiteral("Ersatzteilset"), QStringLiteral("11-05-044-010"),
-         QStringLiteral("1234567890108304"), QStringLiteral("1083")},
-        {"no document number: message 340, the form still filled", QStringLiteral("3000001"), QStringLiteral("42"),
-         {msgText(msg::KeineDokumentNrGefunden)}, QStringLiteral("Scheibe"), QStringLiteral("  -  -   -   "),
-         QStringLiteral("300000110830012345"), QStringLiteral("1083")},
-        {"no article: reset and message 361", QStringLiteral("9"), QStringLiteral("42"),
-         {msgText(msg::MatNrNichtGefunden)}, QString(), QStringLiteral("  -  -   -   "), Zeros13,
+        {"7 digits: the 5-digit supplier number, date code from character 8",
+         QStringLiteral("1234567"),
+         QStringLiteral("42"),
+         {},
+         QStringLiteral("Pumpe KP 40"),
+         QStringLiteral("11-05-044-010"),
+         QStringLiteral("123456710830412345"),
+         QStringLiteral("1083")},
+        {"10 digits: the short supplier number, date code from character 11",
+         QStringLiteral("1234567890"),
+         QStringLiteral("42"),
+         {},
+         QStringLiteral("Ersatzteilset"),
+         QStringLiteral("11-05-044-010"),
+         QStringLiteral("123456789010830442"),
+         QStringLiteral("1083")},
+        {"10 digits without short supplier number warn and still fill",
+         QStringLiteral("1234567890"),
+         QString(),
+         {msgText(msg::ZweistelligeLiefNrNoetig)},
+         QStringLiteral("Ersatzteilset"),
+         QStringLiteral("11-05-044-010"),
+         QStringLiteral("1234567890108304"),
+         QStringLiteral("1083")},
+        {"no document number: message 340, the form still filled",
+         QStringLiteral("3000001"),
+         QStringLiteral("42"),
+         {msgText(msg::KeineDokumentNrGefunden)},
+         QStringLiteral("Scheibe"),
+         QStringLiteral("  -  -   -   "),
+         QStringLiteral("300000110830012345"),
+         QStringLiteral("1083")},
+        {"no article: reset and message 361",
+         QStringLiteral("9"),
+         QStringLiteral("42"),
+         {msgText(msg::MatNrNichtGefunden)},
+         QString(),
+         QStringLiteral("  -  -   -   "),
+         Zeros13,
          QStringLiteral("0000")},
     };
     for (const Row& r : rows) {
@@ -152,9 +174,11 @@ TEST(TypePlateLabel, MemoKeepsItsFirstSevenLines) {
         QStringList lines;
     } rows[] = {
         {"seven lines stay", QStringLiteral("1\n2\n3\n4\n5\n6\n7"), {"1", "2", "3", "4", "5", "6", "7"}},
-        {"an eighth line typed goes at once", QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8"),
+        {"an eighth line typed goes at once",
+         QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8"),
          {"1", "2", "3", "4", "5", "6", "7"}},
-        {"a paste of ten lines keeps seven", QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj"),
+        {"a paste of ten lines keeps seven",
+         QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj"),
          {"a", "b", "c", "d", "e", "f", "g"}},
         {"empty lines count", QStringLiteral("\n\n\n\n\n\n\nx"), {"", "", "", "", "", "", ""}},
     };
@@ -224,7 +248,8 @@ TEST(TypePlateLabel, PrintChecksStopInOrderWithFieldAndMessage) {
         ASSERT_EQ(t.inst.fake().messages.size(), 1);
         EXPECT_EQ(t.inst.fake().messages.first().text, r.message);
         EXPECT_EQ(t.inst.fake().messages.first().icon, MessageIcon::Error);
-        for (const LabelField* f : std::initializer_list<const LabelField*>{&t.label.cmbMatNr, &t.label.edHerstellerwoche})
+        for (const LabelField* f :
+             std::initializer_list<const LabelField*>{&t.label.cmbMatNr, &t.label.edHerstellerwoche})
             EXPECT_EQ(f->color(), r.field && f->name() == QLatin1String(r.field) ? YellowColour : CreamColour)
                 << f->name().toStdString();
         EXPECT_EQ(focused, r.field ? QLatin1String(r.field) : QString());
@@ -259,7 +284,8 @@ TEST(TypePlateLabel, EachSizeAndCopiesPrintsFromItsTemplate) {
         const QByteArray rtf = test::readFile(out.document);
         EXPECT_FALSE(rtf.contains('@')) << "every placeholder of the template is filled";
         const int copies = &(t.label.*r.copies) == &t.label.cb4fach ? 4 : 1;
-        EXPECT_EQ(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(QStringLiteral("123456710830412345")).toLatin1()), copies);
+        EXPECT_EQ(rtf.count(TRTFGebindeObjekt::WandleTextInRtf(QStringLiteral("123456710830412345")).toLatin1()),
+                  copies);
     }
     // No size ticked: the template stays the one chosen last.
     t.label.cbsehrklein.setChecked(false);

@@ -38,11 +38,6 @@ LabelPicture pictureOf(const QString& id) {
     return {layout, PictureWidth / layout.innerWidth()};
 }
 
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     QLabel* l = named(new QLabel(text, parent), name);
     l->setGeometry(geometry);
@@ -114,7 +109,8 @@ void TfrmTypenschild::buildControls() {
     const int eeiTop = weekTop + 60;
     cbEEI = bind(new QCheckBox(this), l.cbEEI);
     cbEEI->setGeometry(x, eeiTop, 22, 22);
-    Label7 = caption(this, "Label7", QStringLiteral("Energieeffizienzklasse (EEI)"), {x + 24, eeiTop, ColumnWidth - 24, 22});
+    Label7 =
+        caption(this, "Label7", QStringLiteral("Energieeffizienzklasse (EEI)"), {x + 24, eeiTop, ColumnWidth - 24, 22});
     Label7->setBuddy(cbEEI);
     setTag(Label7, 335);
 
@@ -160,15 +156,17 @@ void TfrmTypenschild::buildControls() {
                 showLabelOfChosenSize();
         });
 
-    QWidget* order[] = {cmbMatNr, edMemo,   edZeichnNr, edIndex, edHerstellerwoche, cbEEI,
-                        edLeistungklasse,   edLieferantenfeld,   cb1fach, cb4fach,  cbgross,
-                        cbklein,  cbsehrklein, btnNeu,  btnDruck};
+    QWidget* order[] = {cmbMatNr, edMemo,           edZeichnNr,        edIndex, edHerstellerwoche,
+                        cbEEI,    edLeistungklasse, edLieferantenfeld, cb1fach, cb4fach,
+                        cbgross,  cbklein,          cbsehrklein,       btnNeu,  btnDruck};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void TfrmTypenschild::showLabelOfChosenSize() {
-    const QString& id = logic.cbsehrklein.checked() ? LayoutIds[2] : logic.cbklein.checked() ? LayoutIds[1] : LayoutIds[0];
+    const QString& id = logic.cbsehrklein.checked() ? LayoutIds[2]
+                        : logic.cbklein.checked()   ? LayoutIds[1]
+                                                    : LayoutIds[0];
     const LabelPicture picture = pictureOf(id);
     const QPoint origin(Margin, Margin + WarningHeight + Margin);
     ImLabelLagerteil->setPixmap(picture.draw());

@@ -6,6 +6,7 @@
 #include "labels/LabelLayout.h"
 #include "texts/Messages.h"
 
+#include "FormUser.h"
 #include "LabelInstallation.h"
 
 #include <gtest/gtest.h>
@@ -34,36 +35,20 @@ struct Form {
     std::unique_ptr<TfrmTypenschild> form;
 
     Form() {
-        for (const char* copies : {"_1fach", "_4fach"})
-            for (const char* size : {"", "_klein", "_sehrklein"})
-                test::installResource(
-                    QStringLiteral("VorlageEinzelteil%1%2.rtf").arg(QLatin1String(copies), QLatin1String(size)),
-                    inst.program());
+        inst.installTypePlateTemplates();
         inst.addArticles({makeArticle(QStringLiteral("1000112"), QStringLiteral("Schraube M8x25")),
                           makeArticle(QStringLiteral("1002044"), QStringLiteral("Pumpe KP 40")),
                           makeArticle(QStringLiteral("2000100111"), QStringLiteral("Ersatzteilset"))});
         form = std::make_unique<TfrmTypenschild>();
         form->supplierNumberField()->setText(QStringLiteral("12345"));
         form->shortSupplierNumberField()->setText(QStringLiteral("42"));
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        test::showActive(form.get());
     }
 
     TfrmTypenschild* operator->() { return form.get(); }
     QStringList messages() { return inst.fake().messageTexts(); }
 
-    void type(QWidget* w, const QString& text) {
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            w = combo->lineEdit();
-        auto* edit = qobject_cast<QLineEdit*>(w);
-        w->setFocus();
-        if (edit && !edit->inputMask().isEmpty())
-            edit->setCursorPosition(0);
-        else if (edit)
-            edit->selectAll();
-        QTest::keyClicks(w, text);
-    }
+    void type(QWidget* w, const QString& text) { test::typeInto(w, text); }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
 };
 
@@ -98,7 +83,8 @@ TEST(TypePlateForm, TheMemoNeverShowsAnEighthLine) {
         if (line < 8)
             QTest::keyClick(f->edMemo, Qt::Key_Return);
     }
-    EXPECT_EQ(f->edMemo->toPlainText(), QStringLiteral("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5\nZeile 6\nZeile 7\n"));
+    EXPECT_EQ(f->edMemo->toPlainText(),
+              QStringLiteral("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5\nZeile 6\nZeile 7\n"));
     EXPECT_EQ(f->logic.edMemo.lines().size(), 7);
 
     f->edMemo->clear();
