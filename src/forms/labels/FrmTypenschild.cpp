@@ -114,30 +114,35 @@ void TfrmTypenschild::buildControls() {
     Label7->setBuddy(cbEEI);
     setTag(Label7, 335);
 
+    // The two choices of the template side by side: copies, and the plate's size.
+    const int choiceTop = eeiTop + 34;
+    constexpr int CopiesWidth = 84;
     GroupBox2 = named(new QGroupBox(QStringLiteral("Anzahl der Ausdrucke"), this), "GroupBox2");
-    GroupBox2->setGeometry(x, eeiTop + 34, ColumnWidth, 60);
+    GroupBox2->setGeometry(x, choiceTop, CopiesWidth, 104);
     setTag(GroupBox2, 304);
     cb1fach = bind(new QRadioButton(QStringLiteral("1x"), GroupBox2), l.cb1fach);
-    cb1fach->setGeometry(10, 28, 56, 22);
+    cb1fach->setGeometry(10, 30, CopiesWidth - 16, 22);
     cb4fach = bind(new QRadioButton(QStringLiteral("4x"), GroupBox2), l.cb4fach);
-    cb4fach->setGeometry(74, 28, 56, 22);
+    cb4fach->setGeometry(10, 54, CopiesWidth - 16, 22);
 
+    const int formatWidth = ColumnWidth - CopiesWidth - 8;
     gbFormat = named(new QGroupBox(QStringLiteral("Höhe * Breite"), this), "gbFormat");
-    gbFormat->setGeometry(x, eeiTop + 102, ColumnWidth, 100);
+    gbFormat->setGeometry(x + CopiesWidth + 8, choiceTop, formatWidth, 104);
     setTag(gbFormat, 336);
     cbgross = bind(new QRadioButton(QStringLiteral("96 x 135 mm"), gbFormat), l.cbgross);
-    cbgross->setGeometry(10, 26, ColumnWidth - 20, 22);
+    cbgross->setGeometry(10, 30, formatWidth - 16, 22);
     cbklein = bind(new QRadioButton(QStringLiteral("57 x 80 mm"), gbFormat), l.cbklein);
-    cbklein->setGeometry(10, 50, ColumnWidth - 20, 22);
+    cbklein->setGeometry(10, 54, formatWidth - 16, 22);
     cbsehrklein = bind(new QRadioButton(QStringLiteral("34 x 60 mm"), gbFormat), l.cbsehrklein);
-    cbsehrklein->setGeometry(10, 74, ColumnWidth - 20, 22);
+    cbsehrklein->setGeometry(10, 78, formatWidth - 16, 22);
 
     btnNeu = named(new QPushButton(QStringLiteral("Neu"), this), "btnNeu");
-    btnNeu->setGeometry(x + (ColumnWidth + 6) / 2, bottom - 34, (ColumnWidth - 6) / 2, 34);
+    const int buttonsTop = std::max(bottom - 34, choiceTop + 104 + 8);
+    btnNeu->setGeometry(x + (ColumnWidth + 6) / 2, buttonsTop, (ColumnWidth - 6) / 2, 34);
     btnNeu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     setTag(btnNeu, 206);
     btnDruck = named(new QPushButton(QStringLiteral("Drucken"), this), "btnDruck");
-    btnDruck->setGeometry(x, bottom - 34, (ColumnWidth - 6) / 2, 34);
+    btnDruck->setGeometry(x, buttonsTop, (ColumnWidth - 6) / 2, 34);
     btnDruck->setIcon(printerGlyph());
     setTag(btnDruck, 207);
 
@@ -145,7 +150,11 @@ void TfrmTypenschild::buildControls() {
     edSAPLieferantennr = bind(new QLineEdit(this), l.edSAPLieferantennr);
     edLiefNrKurz = bind(new QLineEdit(this), l.edLiefNrKurz);
 
-    setFixedSize(x + ColumnWidth + Margin, bottom + Margin);
+    // The plates' rows are low: edits without a frame keep to the height of their lines.
+    for (QLineEdit* e : {edBarcode, edKennung, edLieferantenfeld, edLeistungklasse})
+        e->setFrame(false);
+
+    setFixedSize(x + ColumnWidth + Margin, std::max(bottom, choiceTop + 104 + 8 + 34) + Margin);
     showLabelOfChosenSize();
 
     runOn(btnDruck, &QPushButton::clicked, [this] { logic.btnDruckClick(); });
