@@ -114,30 +114,29 @@ void TfrmTypenschild::buildControls() {
     Label7->setBuddy(cbEEI);
     setTag(Label7, 335);
 
-    // The two choices of the template side by side: copies, and the plate's size.
-    const int choiceTop = eeiTop + 34;
-    constexpr int CopiesWidth = 84;
+    // The two choices of the template, one above the other, above the buttons.
+    const int choiceTop = eeiTop + 32;
     GroupBox2 = named(new QGroupBox(QStringLiteral("Anzahl der Ausdrucke"), this), "GroupBox2");
-    GroupBox2->setGeometry(x, choiceTop, CopiesWidth, 104);
+    GroupBox2->setGeometry(x, choiceTop, ColumnWidth, 52);
     setTag(GroupBox2, 304);
     cb1fach = bind(new QRadioButton(QStringLiteral("1x"), GroupBox2), l.cb1fach);
-    cb1fach->setGeometry(10, 30, CopiesWidth - 16, 22);
+    cb1fach->setGeometry(10, 24, 56, 22);
     cb4fach = bind(new QRadioButton(QStringLiteral("4x"), GroupBox2), l.cb4fach);
-    cb4fach->setGeometry(10, 54, CopiesWidth - 16, 22);
+    cb4fach->setGeometry(110, 24, 56, 22);
 
-    const int formatWidth = ColumnWidth - CopiesWidth - 8;
     gbFormat = named(new QGroupBox(QStringLiteral("Höhe * Breite"), this), "gbFormat");
-    gbFormat->setGeometry(x + CopiesWidth + 8, choiceTop, formatWidth, 104);
+    gbFormat->setGeometry(x, choiceTop + 58, ColumnWidth, 98);
     setTag(gbFormat, 336);
     cbgross = bind(new QRadioButton(QStringLiteral("96 x 135 mm"), gbFormat), l.cbgross);
-    cbgross->setGeometry(10, 30, formatWidth - 16, 22);
+    cbgross->setGeometry(10, 24, ColumnWidth - 20, 22);
     cbklein = bind(new QRadioButton(QStringLiteral("57 x 80 mm"), gbFormat), l.cbklein);
-    cbklein->setGeometry(10, 54, formatWidth - 16, 22);
+    cbklein->setGeometry(10, 48, ColumnWidth - 20, 22);
     cbsehrklein = bind(new QRadioButton(QStringLiteral("34 x 60 mm"), gbFormat), l.cbsehrklein);
-    cbsehrklein->setGeometry(10, 78, formatWidth - 16, 22);
+    cbsehrklein->setGeometry(10, 72, ColumnWidth - 20, 22);
+    const int choiceBottom = choiceTop + 58 + 98;
 
     btnNeu = named(new QPushButton(QStringLiteral("Neu"), this), "btnNeu");
-    const int buttonsTop = std::max(bottom - 34, choiceTop + 104 + 8);
+    const int buttonsTop = std::max(bottom - 34, choiceBottom + 8);
     btnNeu->setGeometry(x + (ColumnWidth + 6) / 2, buttonsTop, (ColumnWidth - 6) / 2, 34);
     btnNeu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     setTag(btnNeu, 206);
@@ -154,7 +153,7 @@ void TfrmTypenschild::buildControls() {
     for (QLineEdit* e : {edBarcode, edKennung, edLieferantenfeld, edLeistungklasse})
         e->setFrame(false);
 
-    setFixedSize(x + ColumnWidth + Margin, std::max(bottom, choiceTop + 104 + 8 + 34) + Margin);
+    setFixedSize(x + ColumnWidth + Margin, std::max(bottom, choiceBottom + 8 + 34) + Margin);
     showLabelOfChosenSize();
 
     runOn(btnDruck, &QPushButton::clicked, [this] { logic.btnDruckClick(); });
