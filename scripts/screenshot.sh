@@ -191,3 +191,21 @@ spare_part() {
 spare_part de Deutsch "" "" 874 620
 spare_part en Englisch "spareversion=bag;sparetype=2;spareprodnr=000123;spareeei=1;sparecopies=8" \
     "--version bag --copies 8 --barcode-type nwep --prodnr 000123 --eei" 620 439
+# The type plate beside its printed label: German on the large plate with the
+# energy-efficiency class, English on the small one.
+for PLATE in Deutsch:de:large Englisch:en:small; do
+    NAME="plate-$(echo "$PLATE" | cut -d: -f2)"
+    SIZE="$(echo "$PLATE" | cut -d: -f3)"
+    install "$NAME" "${PLATE%%:*}"
+    capture "$NAME" 1366x768 "$WORK/plate-form.png" \
+        "tab=typenschild;plate.matnr=1008110;plate.week=$WEEK;plate.eei=1;plate.size=$SIZE"
+    DOC="$("$WORK/$NAME/program/zeichwerk-cli" label typenschild --program-folder "$WORK/$NAME/program" \
+        --home "$WORK/$NAME/labels" --matnr 1008110 --week "$WEEK" --eei --size "$SIZE")"
+    soffice "-env:UserInstallation=file://$WORK/$NAME/office" --headless --convert-to pdf \
+        --outdir "$WORK/$NAME/labels" "$DOC" >/dev/null 2>&1
+    pdftoppm -r 150 -png -singlefile "${DOC%.rtf}.pdf" "$WORK/plate-label"
+    SHOT="docs/type-plate-${NAME#plate-}.png"
+    convert "$WORK/plate-form.png" \( "$WORK/plate-label.png" -bordercolor white -border 16 \) -background white \
+        -gravity center +append "$SHOT"
+    echo "wrote $SHOT (the type-plate form at 1366x768 beside its printed label)"
+done

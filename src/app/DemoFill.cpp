@@ -3,6 +3,7 @@
 
 #include "forms/editor/FrmOptionen.h"
 #include "forms/labels/FrmGebindeLagerteil.h"
+#include "forms/labels/FrmTypenschild.h"
 #include "forms/main/FrmMain.h"
 #include "labels/GeneralError.h"
 
@@ -14,6 +15,40 @@
 #include <QToolButton>
 
 namespace zw {
+
+namespace {
+
+// The type plate's keys, named as the command line's options: "plate.matnr",
+// "plate.week", "plate.eei" (a class, or 1 for the default one), "plate.size"
+// (small, very-small) and "plate.copies" (4); "tab=typenschild" shows its page.
+void fillTypePlate(TfrmMain& window, const QHash<QString, QString>& values) {
+    if (!window.frmTypenschild)
+        return;
+    if (values.value(QStringLiteral("tab")) == QLatin1String("typenschild"))
+        window.PageControl1->setCurrentWidget(window.tsTypenschild);
+    TypePlateLabel& l = window.frmTypenschild->logic;
+    const auto value = [&values](const char* key) {
+        return values.value(QStringLiteral("plate.") + QLatin1String(key));
+    };
+    runHandler([&] {
+        if (!value("matnr").isEmpty())
+            l.cmbMatNr.userTyped(value("matnr"));
+        if (!value("week").isEmpty())
+            l.edHerstellerwoche.setText(value("week"));
+        if (!value("eei").isEmpty())
+            l.cbEEI.setChecked(true);
+        if (!value("eei").isEmpty() && value("eei") != QLatin1String("1"))
+            l.edLeistungklasse.setText(value("eei"));
+        if (value("size") == QLatin1String("small"))
+            l.cbklein.setChecked(true);
+        if (value("size") == QLatin1String("very-small"))
+            l.cbsehrklein.setChecked(true);
+        if (value("copies") == QLatin1String("4"))
+            l.cb4fach.setChecked(true);
+    });
+}
+
+} // namespace
 
 QHash<QString, QString> demoFillValues() {
     QHash<QString, QString> values;
@@ -30,6 +65,7 @@ void applyDemoFill(TfrmMain& window) {
     const QHash<QString, QString> values = demoFillValues();
     if (values.isEmpty() || !window.frmGebindeLagerteil)
         return;
+    fillTypePlate(window, values);
     StockPartLabel& l = window.frmGebindeLagerteil->logic;
     runHandler([&] {
         if (values.contains(QStringLiteral("matnr")))

@@ -12,7 +12,8 @@ class TfrmMain;
 // inspector, storage, supplierfield), the stock-part form is filled with them
 // as a user would type them; with "print=1" "Drucken" is clicked afterwards;
 // "editor=<page>" (0 or 1) opens the article editor on that page,
-// "record=<n>" browsing to the n-th article first.
+// "record=<n>" browsing to the n-th article first. Keys beginning "plate."
+// fill the type plate (DemoFill.cpp lists them).
 // Without the variable nothing happens.
 void applyDemoFill(TfrmMain& window);
 // The pairs of ZEICHWERK_DEMO_FILL.

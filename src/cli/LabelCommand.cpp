@@ -28,6 +28,7 @@ const QList<LabelKind>& labelKinds() {
         {"auftragsteil", runLabelAuftragsteil, auftragsteilMaskOptions},
         {"sonderteil", runLabelSonderteil, sonderteilMaskOptions},
         {"ersatzteil", runLabelErsatzteil, ersatzteilMaskOptions},
+        {"typenschild", runLabelTypenschild, typenschildMaskOptions},
     };
     return kinds;
 }

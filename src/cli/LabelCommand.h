@@ -34,6 +34,8 @@ int runLabelAuftragsteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> auftragsteilMaskOptions();
 int runLabelSonderteil(const QStringList& args, CliIo& io);
 QList<MaskOptionSpec> sonderteilMaskOptions();
+int runLabelTypenschild(const QStringList& args, CliIo& io);
+QList<MaskOptionSpec> typenschildMaskOptions();
 
 // An option with a value, as the label commands declare theirs.
 QCommandLineOption labelValueOption(const char* name, const char* valueName);

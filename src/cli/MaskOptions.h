@@ -37,6 +37,14 @@ template <class Logic> struct MaskOption {
     }
 };
 
+// The descriptions of a label command's mask options, for labelKinds().
+template <class Logic> QList<MaskOptionSpec> maskOptionSpecs(const std::vector<MaskOption<Logic>>& options) {
+    QList<MaskOptionSpec> out;
+    for (const MaskOption<Logic>& o : options)
+        out.append(o.spec);
+    return out;
+}
+
 // Refuses the first given value its field's mask does not hold (status 2);
 // GoOn when every value is held. `label` is the logic the values are meant for.
 template <class Logic>

@@ -43,6 +43,29 @@ struct Document {
     QStringList symbols = {"CODE-128:" + Row, "EAN-13:" + Ean};
 };
 
+// A type plate with a memo of seven lines.
+QStringList typePlateTexts() {
+    return {"1234567", "Kühlmittelpumpe KP 40", "Förderhöhe 12 m", "Zeile 7", "1083", Row, "EEI ≤ 0,23", "Charge 7"};
+}
+
+QStringList typePlateValues() {
+    return {"--value",
+            "01=1234567",
+            "--value",
+            "02=Kühlmittelpumpe KP 40\r\n230 V  50 Hz\r\nFörderhöhe 12 m\r\nZeile 4\r\nZeile 5\r\n"
+            "Zeile 6\r\nZeile 7",
+            "--barcode",
+            "03=bcCode128C:" + Row,
+            "--value",
+            "04=1083",
+            "--value",
+            "05=" + Row,
+            "--value",
+            "06=EEI ≤ 0,23",
+            "--value",
+            "10=Charge 7"};
+}
+
 const QList<Document>& labelDocuments() {
     static const QStringList stockTexts = {"Kühlmittelpumpe", "Größe XL", "2,5 m²",     "12-34-567-890",
                                            "Regal Ä-12",      "100%",     "09.12.2026", "Müller",
@@ -77,6 +100,9 @@ const QList<Document>& labelDocuments() {
          2,
          {"1234567", "Dichtung für Tür", "Door seal", "EEI ≤ 0,23", NwepRow, "006381"},
          {"CODE-128:" + NwepRow, "EAN-13:" + Ean}},
+        {"Einzelteil_1fach", 1, 1, 1, typePlateTexts(), {"CODE-128:" + Row}},
+        {"Einzelteil_1fach_klein", 1, 1, 1, typePlateTexts(), {"CODE-128:" + Row}},
+        {"Einzelteil_1fach_sehrklein", 1, 1, 1, typePlateTexts(), {"CODE-128:" + Row}},
     };
     return docs;
 }
@@ -310,6 +336,9 @@ const Rendered& rendered() {
             {"VorlageLagerteil_4fach.rtf", "Lagerteil_4fach", stockValues()},
             {"VorlageErsatzteilKarton_1fach.rtf", "ErsatzteilKarton_1fach", cartonValues()},
         };
+        for (const char* size : {"", "_klein", "_sehrklein"})
+            fills.append({"VorlageEinzelteil_1fach" + QLatin1String(size) + ".rtf",
+                          "Einzelteil_1fach" + QLatin1String(size), typePlateValues()});
         for (const bool rotated : {false, true}) {
             const QString name = rotated ? "sweep_rotated" : "sweep_upright";
             const QString templ = s->dir.filePath("templates/" + name + ".rtf");

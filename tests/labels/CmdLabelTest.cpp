@@ -28,6 +28,7 @@ struct CliInstallation {
             test::installResource(QLatin1String(name), inst.program());
         test::writeFile(inst.home() + QStringLiteral("Artikel.ini"), QByteArray());
         inst.dataModule->SchreibeArtikelINI();
+        inst.installTypePlateTemplates();
     }
 
     struct Result {
@@ -37,7 +38,7 @@ struct CliInstallation {
     };
     // The arguments a valid label of each kind needs.
     static QStringList defaults(const QString& kind) {
-        if (kind == QLatin1String("ersatzteil"))
+        if (kind == QLatin1String("ersatzteil") || kind == QLatin1String("typenschild"))
             return {"--matnr", "1234567", "--week", "08.25"};
         if (kind == QLatin1String("sonderteil"))
             return {"--designation", "Sonderflansch",
@@ -425,6 +426,102 @@ TEST(CmdLabel, PrinterResolutionFromTheSettingOrTheOption) {
             EXPECT_EQ(rtf.count(r.goals), 2) << "the digit row and the EAN";
             EXPECT_FALSE(rtf.contains("goal2625"));
         }
+    }
+}
+
+TEST(CmdLabel, TypePlateStatusesSizesAndValues) {
+    const auto rtf = [](const QString& v) { return TRTFGebindeObjekt::WandleTextInRtf(v).toLatin1(); };
+    struct Row {
+        const char* what;
+        QStringList args;
+        QByteArray settings; // program folder's Barcode.ini instead of the installation's, or empty
+        int status;
+        QString document;     // written and printed, or empty
+        int message;          // catalogue message on stderr, or 0
+        QStringList contains; // values the document holds
+        QString error = {};   // part of a bad-input message
+    } rows[] = {
+        {"the large plate by default",
+         {},
+         {},
+         0,
+         QStringLiteral("Einzelteil_1fach.rtf"),
+         0,
+         {QStringLiteral("Flansch DN50"), QStringLiteral("123456720850412345"), QStringLiteral("2085"),
+          QStringLiteral("Los 7")}},
+        {"small, 4-up",
+         {"--size", "small", "--copies", "4"},
+         {},
+         0,
+         QStringLiteral("Einzelteil_4fach_klein.rtf"),
+         0,
+         {}},
+        {"very small", {"--size", "very-small"}, {}, 0, QStringLiteral("Einzelteil_1fach_sehrklein.rtf"), 0, {}},
+        {"the energy-efficiency class",
+         {"--eei"},
+         {},
+         0,
+         QStringLiteral("Einzelteil_1fach.rtf"),
+         0,
+         {QStringLiteral("EEI ≤ 0,23")}},
+        {"a class of its own and a supplier field",
+         {"--eei-value", "A+++", "--supplier-field", "Charge 7"},
+         {},
+         0,
+         QStringLiteral("Einzelteil_1fach.rtf"),
+         0,
+         {QStringLiteral("EEI A+++"), QStringLiteral("Charge 7")}},
+        {"a week the form refuses", {"--week", "00.00"}, {}, 1, {}, 330, {}},
+        {"an unknown material number", {"--matnr", "9"}, {}, 1, {}, 361, {}},
+        {"10 digits without short supplier number",
+         {"--matnr", "1234567890"},
+         "[Einstellungen]\r\nSAPLieferantennummer=12345\r\n",
+         1,
+         {},
+         389,
+         {}},
+        {"an unknown size", {"--size", "huge"}, {}, 2, {}, 0, {}, QStringLiteral("--size must be")},
+        {"an 8-up sheet", {"--copies", "8"}, {}, 2, {}, 0, {}, QStringLiteral("--copies must be 1 or 4")},
+        {"a class longer than the form takes",
+         {"--eei-value", "0123456789ABCDEF"},
+         {},
+         2,
+         {},
+         0,
+         {},
+         QStringLiteral("--eei-value: at most 15 characters")},
+        {"a week the mask would shift",
+         {"--week", "8.25"},
+         {},
+         2,
+         {},
+         0,
+         {},
+         QStringLiteral("--week: expected WW.YY, e.g. 08.25")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        CliInstallation c;
+        c.inst.addArticles({makeArticle(QStringLiteral("1234567890"), QStringLiteral("Ersatzteilset"))});
+        c.inst.dataModule->SchreibeArtikelINI();
+        if (!r.settings.isEmpty())
+            c.inst.writeProgramSettings(r.settings);
+        const auto res = c.run(r.args, true, QStringLiteral("typenschild"));
+        EXPECT_EQ(res.status, r.status) << res.err.toStdString();
+        const QString path = c.inst.home() + r.document;
+        EXPECT_EQ(res.out, r.document.isEmpty() ? QString() : path + "\n");
+        if (r.message) {
+            EXPECT_TRUE(res.err.contains(catalogueText(c.inst.program(), "SpracheD.txt", r.message)))
+                << res.err.toStdString();
+        }
+        EXPECT_TRUE(res.err.contains(r.error)) << res.err.toStdString();
+        if (r.document.isEmpty())
+            continue;
+        const QByteArray document = test::readFile(path);
+        for (const QString& value : r.contains)
+            EXPECT_TRUE(document.contains(rtf(value))) << value.toStdString();
+        EXPECT_EQ(document.contains(rtf(QStringLiteral("EEI "))),
+                  r.args.contains(QStringLiteral("--eei")) || r.args.contains(QStringLiteral("--eei-value")));
     }
 }
 

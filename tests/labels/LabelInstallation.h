@@ -91,6 +91,15 @@ public:
     QString home() const { return dataModule->homedir; }
     TArtikelListe& articles() { return dataModule->myDaten.ArtikelListe; }
 
+    // The type plate's six templates into the program folder.
+    void installTypePlateTemplates() const {
+        for (const char* copies : {"_1fach", "_4fach"})
+            for (const char* size : {"", "_klein", "_sehrklein"})
+                installResource(
+                    QStringLiteral("VorlageEinzelteil%1%2.rtf").arg(QLatin1String(copies), QLatin1String(size)),
+                    program());
+    }
+
     void writeProgramSettings(const QByteArray& ini) { writeFile(program() + QStringLiteral("Barcode.ini"), ini); }
     void addArticles(std::initializer_list<TArtikel> list) {
         for (const TArtikel& a : list)

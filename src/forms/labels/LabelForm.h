@@ -12,6 +12,15 @@
 
 namespace zw {
 
+// Names a control that no field is bound to (bind names the bound ones).
+template <class W> W* named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+template <class W> W* named(W* w, const char* name) {
+    return named(w, QLatin1String(name));
+}
+
 // The Qt side shared by the label forms: what the main window calls on every
 // form, the language switch, and the binding of controls to fields.
 //

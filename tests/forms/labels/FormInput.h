@@ -3,11 +3,21 @@
 // What a user does to the controls of a label form, for the widget tests.
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace zw::test {
+
+// Shows a form and makes it the active window, as the user sees it.
+inline void showActive(QWidget* form) {
+    form->show();
+    QApplication::setActiveWindow(form);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+}
 
 // Types `text` into an edit or a combo box's edit part: a masked edit from its
 // first position, any other replacing what it holds.
