@@ -67,14 +67,6 @@ void fillMaskOptions(const CommandOptions& cmd, const std::vector<MaskOption<Log
     }
 }
 
-// The specs of a label command's mask options, for labelKinds().
-template <class Logic> QList<MaskOptionSpec> maskOptionSpecs(const std::vector<MaskOption<Logic>>& options) {
-    QList<MaskOptionSpec> out;
-    for (const MaskOption<Logic>& o : options)
-        out.append(o.spec);
-    return out;
-}
-
 // Every mask option of every label command ("label <kind>"), for the tests
 // that hold them all to the rule; a label kind states its own in labelKinds().
 struct LabelMaskOption {

@@ -16,11 +16,6 @@ namespace {
 
 using Fit = LabelPicture::Fit;
 
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 } // namespace
 
 QLabel* TContainerLabelForm::buildContainerControls(ContainerLabel& l, const QString& kind, const char* pictureName) {

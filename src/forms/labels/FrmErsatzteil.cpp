@@ -31,11 +31,6 @@ constexpr int Gap = 6;
 // the room an NWEP row takes, with the same right edge.
 constexpr double ShortRowShare = 136.0 / 171.0;
 
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect place) {
     auto* l = named(new QLabel(text, parent), name);
     l->setGeometry(place);
