@@ -40,8 +40,8 @@ const std::vector<MaskOption<OrderPartLabel>>& orderPartMaskOptions() {
 
 } // namespace
 
-QList<MaskOptionSpec> auftragsteilMaskOptions() {
-    return maskOptionSpecs(orderPartMaskOptions());
+QList<MaskOptionForm> auftragsteilMaskOptions() {
+    return maskOptionForms(orderPartMaskOptions());
 }
 
 int runLabelAuftragsteil(const QStringList& args, CliIo& io) {

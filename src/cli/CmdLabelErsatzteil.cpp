@@ -42,8 +42,8 @@ bool onlyDigits(const QString& s) {
 
 } // namespace
 
-QList<MaskOptionSpec> ersatzteilMaskOptions() {
-    return maskOptionSpecs(sparePartMaskOptions());
+QList<MaskOptionForm> ersatzteilMaskOptions() {
+    return maskOptionForms(sparePartMaskOptions());
 }
 
 int runLabelErsatzteil(const QStringList& args, CliIo& io) {

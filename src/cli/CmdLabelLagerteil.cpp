@@ -43,8 +43,8 @@ const std::vector<MaskOption<StockPartLabel>>& stockPartMaskOptions() {
 
 } // namespace
 
-QList<MaskOptionSpec> lagerteilMaskOptions() {
-    return maskOptionSpecs(stockPartMaskOptions());
+QList<MaskOptionForm> lagerteilMaskOptions() {
+    return maskOptionForms(stockPartMaskOptions());
 }
 
 int runLabelLagerteil(const QStringList& args, CliIo& io) {

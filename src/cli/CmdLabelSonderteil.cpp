@@ -53,8 +53,8 @@ const TextOption kTextOptions[] = {
 
 } // namespace
 
-QList<MaskOptionSpec> sonderteilMaskOptions() {
-    return maskOptionSpecs(specialPartMaskOptions());
+QList<MaskOptionForm> sonderteilMaskOptions() {
+    return maskOptionForms(specialPartMaskOptions());
 }
 
 int runLabelSonderteil(const QStringList& args, CliIo& io) {

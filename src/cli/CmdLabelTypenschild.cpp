@@ -54,8 +54,8 @@ int checkLength(CommandOptions& cmd, const char* name, const EditField& field) {
 
 } // namespace
 
-QList<MaskOptionSpec> typenschildMaskOptions() {
-    return maskOptionSpecs(typePlateMaskOptions());
+QList<MaskOptionForm> typenschildMaskOptions() {
+    return maskOptionForms(typePlateMaskOptions());
 }
 
 int runLabelTypenschild(const QStringList& args, CliIo& io) {

@@ -36,8 +36,8 @@ const QList<LabelKind>& labelKinds() {
 QList<LabelMaskOption> labelMaskOptions() {
     QList<LabelMaskOption> out;
     for (const LabelKind& kind : labelKinds())
-        for (const MaskOptionSpec& spec : kind.maskOptions())
-            out.append({QLatin1String(kind.name), spec});
+        for (const MaskOptionForm& form : kind.maskOptions())
+            out.append({QLatin1String(kind.name), form});
     return out;
 }
 

@@ -22,20 +22,20 @@ namespace zw::cli {
 struct LabelKind {
     const char* name;                               // as typed after "label": "lagerteil"
     int (*run)(const QStringList& args, CliIo& io); // gets the arguments after the kind
-    QList<MaskOptionSpec> (*maskOptions)();         // its options that fill mask fields
+    QList<MaskOptionForm> (*maskOptions)();         // its options that fill mask fields
 };
 const QList<LabelKind>& labelKinds();
 
 int runLabelLagerteil(const QStringList& args, CliIo& io);
-QList<MaskOptionSpec> lagerteilMaskOptions();
+QList<MaskOptionForm> lagerteilMaskOptions();
 int runLabelErsatzteil(const QStringList& args, CliIo& io);
-QList<MaskOptionSpec> ersatzteilMaskOptions();
+QList<MaskOptionForm> ersatzteilMaskOptions();
 int runLabelAuftragsteil(const QStringList& args, CliIo& io);
-QList<MaskOptionSpec> auftragsteilMaskOptions();
+QList<MaskOptionForm> auftragsteilMaskOptions();
 int runLabelSonderteil(const QStringList& args, CliIo& io);
-QList<MaskOptionSpec> sonderteilMaskOptions();
+QList<MaskOptionForm> sonderteilMaskOptions();
 int runLabelTypenschild(const QStringList& args, CliIo& io);
-QList<MaskOptionSpec> typenschildMaskOptions();
+QList<MaskOptionForm> typenschildMaskOptions();
 
 // An option with a value, as the label commands declare theirs.
 QCommandLineOption labelValueOption(const char* name, const char* valueName);

@@ -12,7 +12,7 @@ namespace zw::cli {
 
 // A label option whose value goes into a mask field of the form, described
 // once for the usage, the check and the tests.
-struct MaskOptionSpec {
+struct MaskOptionForm {
     const char* name;         // without "--"
     const char* form;         // what the user is told is expected, e.g. "WW.YY"
     const char* example;      // a value the mask holds, e.g. "08.25"
@@ -24,24 +24,24 @@ struct MaskOptionSpec {
 // early), so no character is moved, dropped or replaced on the way, and it
 // leaves no position unfilled. Otherwise the command ends with status 2 and
 // "--NAME: expected FORM, e.g. EXAMPLE".
-bool maskHolds(const MaskOptionSpec& spec, const QString& mask, const QString& value);
-QString maskOptionError(const MaskOptionSpec& spec);
+bool maskHolds(const MaskOptionForm& form, const QString& mask, const QString& value);
+QString maskOptionError(const MaskOptionForm& form);
 
 // The mask options of a label command with the fields of its logic class.
 template <class Logic> struct MaskOption {
-    MaskOptionSpec spec;
+    MaskOptionForm form;
     MaskEditField Logic::*field;
 
     QCommandLineOption option() const {
-        return QCommandLineOption(QLatin1String(spec.name), QString(), QLatin1String(spec.form));
+        return QCommandLineOption(QLatin1String(form.name), QString(), QLatin1String(form.form));
     }
 };
 
 // The descriptions of a label command's mask options, for labelKinds().
-template <class Logic> QList<MaskOptionSpec> maskOptionSpecs(const std::vector<MaskOption<Logic>>& options) {
-    QList<MaskOptionSpec> out;
+template <class Logic> QList<MaskOptionForm> maskOptionForms(const std::vector<MaskOption<Logic>>& options) {
+    QList<MaskOptionForm> out;
     for (const MaskOption<Logic>& o : options)
-        out.append(o.spec);
+        out.append(o.form);
     return out;
 }
 
@@ -50,9 +50,9 @@ template <class Logic> QList<MaskOptionSpec> maskOptionSpecs(const std::vector<M
 template <class Logic>
 int checkMaskOptions(CommandOptions& cmd, const std::vector<MaskOption<Logic>>& options, const Logic& label) {
     for (const MaskOption<Logic>& o : options) {
-        const QString name = QLatin1String(o.spec.name);
-        if (cmd.parser.isSet(name) && !maskHolds(o.spec, (label.*o.field).mask(), cmd.parser.value(name)))
-            return cmd.badInput(maskOptionError(o.spec));
+        const QString name = QLatin1String(o.form.name);
+        if (cmd.parser.isSet(name) && !maskHolds(o.form, (label.*o.field).mask(), cmd.parser.value(name)))
+            return cmd.badInput(maskOptionError(o.form));
     }
     return GoOn;
 }
@@ -61,7 +61,7 @@ int checkMaskOptions(CommandOptions& cmd, const std::vector<MaskOption<Logic>>& 
 template <class Logic>
 void fillMaskOptions(const CommandOptions& cmd, const std::vector<MaskOption<Logic>>& options, Logic& label) {
     for (const MaskOption<Logic>& o : options) {
-        const QString name = QLatin1String(o.spec.name);
+        const QString name = QLatin1String(o.form.name);
         if (cmd.parser.isSet(name))
             (label.*o.field).setText(cmd.parser.value(name));
     }
@@ -71,7 +71,7 @@ void fillMaskOptions(const CommandOptions& cmd, const std::vector<MaskOption<Log
 // that hold them all to the rule; a label kind states its own in labelKinds().
 struct LabelMaskOption {
     QString kind;
-    MaskOptionSpec spec;
+    MaskOptionForm form;
 };
 QList<LabelMaskOption> labelMaskOptions();
 

@@ -234,15 +234,15 @@ TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
     ASSERT_FALSE(options.isEmpty());
     CliInstallation c;
     for (const cli::LabelMaskOption& o : options) {
-        const QString option = QStringLiteral("--") + QLatin1String(o.spec.name);
-        const QString example = QLatin1String(o.spec.example);
+        const QString option = QStringLiteral("--") + QLatin1String(o.form.name);
+        const QString example = QLatin1String(o.form.example);
         SCOPED_TRACE(option.toStdString());
         const auto res = c.run({option, example}, true, o.kind);
         EXPECT_EQ(res.status, 0) << res.err.toStdString();
 
         // Where the option may end early, fewer characters are a value too.
         QStringList spoiled{example + QLatin1Char('0'), QLatin1Char(' ') + example.chopped(1)};
-        if (!o.spec.mayEndEarly)
+        if (!o.form.mayEndEarly)
             spoiled << example.mid(1);
         for (qsizetype i = 0; i < example.size(); ++i) {
             for (const QChar foreign : {QChar(u'x'), QChar(u'/'), QChar(0x0663) /* Arabic-Indic 3 */}) {
@@ -262,7 +262,7 @@ TEST(CmdLabel, EveryMaskOptionRefusesAShiftedOrForeignCharacter) {
             EXPECT_EQ(bad.status, 2);
             EXPECT_TRUE(bad.out.isEmpty());
             EXPECT_EQ(bad.err.trimmed(), QStringLiteral("zeichwerk-cli label: %1: expected %2, e.g. %3")
-                                             .arg(option, QLatin1String(o.spec.form), example));
+                                             .arg(option, QLatin1String(o.form.form), example));
         }
     }
 }
